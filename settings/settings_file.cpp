@@ -1,0 +1,34 @@
+#include "settings/settings_file.h"
+
+#include "engine/failure.h"
+#include "engine/record_file.h"
+
+namespace filmotas {
+
+std::int32_t parseSettingNumber(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  const auto last = text.find_last_not_of(' ');
+  if (first == std::string_view::npos) throw Failure(failure::kTypeMismatch);
+  const std::string_view digits = text.substr(first, last - first + 1);
+  std::int32_t value = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') throw Failure(failure::kTypeMismatch);
+    if (value > 100000000) throw Failure(failure::kOverflow);
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+std::string waitCaption(std::string_view text) {
+  if (text == "1") return "1 segundo";
+  return std::string(text) + " segundos";
+}
+
+void writeSettings(const std::string& path, const Settings& settings) {
+  RecordFile file(path, kSettingsRecordLength);
+  file.write(1, std::to_string(settings.wait));
+  file.write(2, std::to_string(settings.vowels));
+  file.write(3, std::to_string(settings.ignoreCase));
+}
+
+}  // namespace filmotas
