@@ -1,0 +1,43 @@
+#pragma once
+// The add-movie dialog frmAgregar without its widgets: the append behind its "Aceptar"
+// button. The dialog keeps nothing of its own; it works through the game window's
+// published members (strArchivo, intArchivo, intTamaño, intRegistros).
+#include <string>
+
+#include "engine/frm_filmotas.h"
+
+namespace filmotas {
+
+// The dialog's caption, also the title of its message boxes.
+inline constexpr const char* kAddDialogTitle = "Agregar filmotas";
+// The explanation above the text box.
+inline constexpr const char* kAddDialogExplanation = "Introduce el título de la película";
+
+class FrmAgregar {
+ public:
+  explicit FrmAgregar(FrmFilmotas& game) : game_(game) {}
+
+  // The "Aceptar" button (and Enter in the text box): appends `txtIntroducir` (UTF-8,
+  // as the box holds it) to the movie list as the record right after the list's last
+  // whole record, counted now from the file itself, and sets intRegistros to that count
+  // plus one. strArchivo, intTamaño and intArchivo are set to the movie list, its record
+  // length and a free file number, whatever an earlier operation had left in them.
+  // Empty titles and titles already in the list are appended like any other.
+  //
+  // Returns true when the title was appended: the dialog then empties its text box.
+  // On false the title stays in the box, the file is exactly as it was and the player
+  // has been told why through the game's message boxes:
+  // - a character with no Windows-1252 code: "El título contiene caracteres que no se
+  //   pueden guardar: " and those characters (code 48);
+  // - the list already holds 32767 titles (code 48);
+  // - the list cannot be opened or written (read-only, full disk, a folder of that
+  //   name, a title longer than 50 characters): the general error box.
+  bool cmdAceptar_Click(const std::string& txtIntroducir);
+
+ private:
+  void writeTitle(const std::string& codes);
+
+  FrmFilmotas& game_;
+};
+
+}  // namespace filmotas
