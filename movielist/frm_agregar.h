@@ -35,7 +35,9 @@ class FrmAgregar {
   bool cmdAceptar_Click(const std::string& txtIntroducir);
 
  private:
-  void writeTitle(const std::string& codes);
+  // Writes the encoded title behind the list's last whole record; false when the
+  // list is full. Failures of the file reach the caller.
+  bool appendToList(const std::string& codes);
 
   FrmFilmotas& game_;
 };

@@ -1,0 +1,54 @@
+// The append of the add-movie dialog.
+#include "movielist/frm_agregar.h"
+
+#include "engine/windows1252.h"
+
+namespace filmotas {
+
+namespace {
+
+constexpr int kMovieRecordLength = 52;
+constexpr std::int64_t kMostTitles = INT16_MAX;   // the count lives in a 16-bit member
+constexpr const char* kUnencodableText = "El título contiene caracteres que no se pueden guardar: ";
+constexpr const char* kListFullText =
+    "La lista ya tiene 32767 filmotas, el máximo que admite el programa.";
+
+}  // namespace
+
+bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
+  const auto codes = windows1252::encode(txtIntroducir);
+  if (!codes) {
+    game_.messageBoxes().show(kUnencodableText + windows1252::unencodable(txtIntroducir),
+                              kAddDialogTitle, box::kExclamation);
+    return false;
+  }
+  try {
+    return appendToList(*codes);
+  } catch (const Failure& f) {
+    game_.showGeneralError(f);
+    return false;
+  }
+}
+
+// Always the movie list itself: after a start-up that failed before any game,
+// strArchivo and intTamaño still describe the settings file. The position comes from
+// the file as it is now, so a stale count can neither overwrite a title nor leave a gap.
+bool FrmAgregar::appendToList(const std::string& codes) {
+  FileTable& files = game_.files();
+  game_.strArchivo = game_.dataFolder().path(kMovieListFile);
+  game_.intTamaño = kMovieRecordLength;
+  game_.intArchivo = files.freeFile();
+  CloseOnExit closeList(files, game_.intArchivo);
+  RecordFile& list = files.open(game_.intArchivo, game_.strArchivo, game_.intTamaño);
+
+  const std::int64_t wholeRecords = list.size() / game_.intTamaño;
+  if (wholeRecords >= kMostTitles) {
+    game_.messageBoxes().show(kListFullText, kAddDialogTitle, box::kExclamation);
+    return false;
+  }
+  list.write(wholeRecords + 1, codes);
+  game_.intRegistros = static_cast<std::int16_t>(wholeRecords + 1);
+  return true;
+}
+
+}  // namespace filmotas
