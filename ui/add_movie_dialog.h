@@ -1,0 +1,40 @@
+#pragma once
+// The add-movie dialog frmAgregar: a small modal tool window that appends one title to
+// the movie list at every press of "Aceptar" and stays open for the next one.
+#include <QDialog>
+
+#include "movielist/frm_agregar.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace filmotas::ui {
+
+class AddMovieDialog : public QDialog {
+ public:
+  // `game` holds the published members the append works through; `parent` is the game
+  // window, which the dialog blocks while it is open.
+  AddMovieDialog(FrmFilmotas& game, QWidget* parent);
+
+  // "&Agregar filmotas": shows the dialog from its design state, centred on the screen,
+  // and returns when the player has closed it.
+  void run();
+  // The exit operation's first step: closes the dialog when it is open.
+  void closeIfOpen();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void buildControls();
+  void centreOnScreen();
+  void cmdAceptar_Click();
+
+  FrmAgregar agregar_;
+  QLabel* lblExplicacion_ = nullptr;
+  QLineEdit* txtIntroducir_ = nullptr;
+  QPushButton* cmdAceptar_ = nullptr;
+};
+
+}  // namespace filmotas::ui
