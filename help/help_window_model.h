@@ -56,6 +56,7 @@ struct HelpWindowModel {
   std::uint32_t rowBullet(int row) const { return shpMarcoTema[at(row)]; }
 
   static std::size_t at(int number) { return static_cast<std::size_t>(number - 1); }
+  bool operator==(const HelpWindowModel&) const = default;
 };
 
 }  // namespace filmotas::help
