@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# `make bench`: the engine's micro-benchmarks, then the program's start-up time and peak
+# memory against a bare Qt window.   bench/run.sh <build folder>
+set -euo pipefail
+build="$(cd "${1:?usage: bench/run.sh <build folder>}" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+
+if [ -x "$build/core_bench" ]; then
+  echo "== Engine benchmarks"
+  "$build/core_bench"
+else
+  echo "== Engine benchmarks: core_bench is not built, skipped"
+fi
+
+echo "== Start-up and memory"
+for binary in filmotas baseline_window; do
+  [ -x "$build/$binary" ] || { echo "$build/$binary is missing: build it first" >&2; exit 1; }
+done
+/usr/bin/python3 "$here/startup.py" "$build/filmotas" "$build/baseline_window"

@@ -1,0 +1,168 @@
+"""Start-up time and peak memory of Filmotas against a bare Qt Widgets window.
+
+    /usr/bin/python3 bench/startup.py <filmotas binary> <baseline_window binary> [runs]
+
+Start-up is the time from exec to the X MapNotify of the top-level window titled
+"Filmotas", caught by a listener on the root window that is in place before the program
+starts. Peak memory is ru_maxrss of the program, collected by wait4 after its window has
+been closed. The two programs run interleaved on one private Xvfb, each from its own
+folder, and the medians and their ratios are printed. The numbers are reported, never
+asserted.
+"""
+import os
+import select
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import harness  # noqa: E402
+from Xlib import X, Xatom, protocol  # noqa: E402
+
+RUNS = 15
+RUN_TIMEOUT = 10.0   # seconds for one start; a slower start is a broken run
+TITLE = "Filmotas"
+TARGET_STARTUP_RATIO = 1.3
+TARGET_RSS_RATIO = 1.2
+
+TITLES = ["Casablanca", "El laberinto del fauno", "Mar adentro", "Todo sobre mi madre",
+          "La lengua de las mariposas", "Los otros", "Volver", "Ocho apellidos vascos"]
+
+
+class MapListener:
+    """Hears every window that is mapped as a child of the root window."""
+
+    def __init__(self, server):
+        self.x = server.x
+        self.x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.x.sync()
+        self.wm_pid = self.x.intern_atom("_NET_WM_PID")
+
+    def drain(self):
+        while self.x.pending_events():
+            self.x.next_event()
+
+    def wait_mapped(self, pid, process):
+        """The time at which the top-level window titled TITLE of `pid` was mapped."""
+        deadline = time.monotonic() + RUN_TIMEOUT
+        while time.monotonic() < deadline:
+            while self.x.pending_events():
+                event = self.x.next_event()
+                if event.type == X.MapNotify and self._is_target(event.window, pid):
+                    return time.perf_counter(), event.window
+            if process.poll() is not None:
+                raise harness.Failure(f"program ended with code {process.returncode} before mapping")
+            select.select([self.x.fileno()], [], [], 0.05)
+        raise harness.Failure(f"no window {TITLE!r} within {RUN_TIMEOUT:.0f} s")
+
+    def _is_target(self, window, pid):
+        try:
+            owner = window.get_full_property(self.wm_pid, Xatom.CARDINAL)
+            name = window.get_wm_name()
+        except Exception:
+            return False   # already gone
+        return owner is not None and owner.value[0] == pid and name == TITLE
+
+
+def ask_to_close(server, window):
+    x = server.x
+    event = protocol.event.ClientMessage(
+        window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+        data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+    window.send_event(event)
+    x.flush()
+
+
+def wait_rusage(process):
+    """Reaps the program within the time bound; its peak resident set in KiB."""
+    deadline = time.monotonic() + RUN_TIMEOUT
+    while time.monotonic() < deadline:
+        pid, status, usage = os.wait4(process.pid, os.WNOHANG)
+        if pid == process.pid:
+            process.returncode = os.waitstatus_to_exitcode(status)
+            return usage.ru_maxrss
+        time.sleep(0.01)
+    process.kill()
+    raise harness.Failure("program did not end after its window was closed")
+
+
+def measure(server, listener, binary, env):
+    """One start: (seconds from exec to map, peak RSS in KiB)."""
+    listener.drain()
+    started = time.perf_counter()
+    process = subprocess.Popen([binary], cwd="/", env=env, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        mapped, window = listener.wait_mapped(process.pid, process)
+        ask_to_close(server, window)
+        return mapped - started, wait_rusage(process)
+    finally:
+        if process.returncode is None:
+            harness.end_process(process)
+
+
+def program_folder(root, name, binary, files):
+    folder = os.path.join(root, name)
+    os.mkdir(folder)
+    target = os.path.join(folder, os.path.basename(binary))
+    shutil.copy2(binary, target)
+    for file_name, data in files.items():
+        with open(os.path.join(folder, file_name), "wb") as f:
+            f.write(data)
+    return target
+
+
+def report(samples):
+    medians = {name: (statistics.median(t for t, _ in runs), statistics.median(r for _, r in runs))
+               for name, runs in samples.items()}
+    for name, (seconds, rss) in medians.items():
+        times = sorted(t * 1000 for t, _ in samples[name])
+        print(f"{name:10s} start-up median {seconds * 1000:7.1f} ms "
+              f"(min {times[0]:.1f}, max {times[-1]:.1f})   peak RSS median {rss / 1024:6.1f} MiB")
+    startup_ratio = medians["filmotas"][0] / medians["baseline"][0]
+    rss_ratio = medians["filmotas"][1] / medians["baseline"][1]
+    print(f"start-up ratio {startup_ratio:.2f} (target <= {TARGET_STARTUP_RATIO}): "
+          f"{'met' if startup_ratio <= TARGET_STARTUP_RATIO else 'NOT met'}")
+    print(f"peak RSS ratio {rss_ratio:.2f} (target <= {TARGET_RSS_RATIO}): "
+          f"{'met' if rss_ratio <= TARGET_RSS_RATIO else 'NOT met'}")
+
+
+def main():
+    if len(sys.argv) not in (3, 4):
+        sys.exit(__doc__)
+    runs = int(sys.argv[3]) if len(sys.argv) == 4 else RUNS
+    root = tempfile.mkdtemp(prefix="filmotas-bench-")
+    server = None
+    try:
+        programs = {
+            "filmotas": program_folder(root, "filmotas", sys.argv[1], {
+                "Filmotas.dat": harness.movie_list(TITLES),
+                "Config.dat": harness.DEFAULT_SETTINGS}),
+            "baseline": program_folder(root, "baseline", sys.argv[2], {}),
+        }
+        server = harness.XServer()
+        listener = MapListener(server)
+        for binary in programs.values():   # warm the page cache; not counted
+            measure(server, listener, binary, server.env)
+        samples = {name: [] for name in programs}
+        for run in range(runs):
+            order = list(programs.items())
+            if run % 2:
+                order.reverse()   # neither program always goes first
+            for name, binary in order:
+                samples[name].append(measure(server, listener, binary, server.env))
+        print(f"{runs} interleaved runs each on a private Xvfb")
+        report(samples)
+    except harness.Failure as failure:
+        sys.exit(f"start-up benchmark failed: {failure}")
+    finally:
+        if server is not None:
+            server.stop()
+        shutil.rmtree(root, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
