@@ -14,6 +14,7 @@ import sys
 import tempfile
 import time
 import traceback
+import zlib
 
 from Xlib import X, Xatom, display, protocol
 
@@ -143,6 +144,31 @@ class XServer:
 
     def window(self, wid):
         return self.x.create_resource_object("window", wid)
+
+
+def save_png(server, wid, path):
+    """Writes what a window shows as an RGB PNG file."""
+    window = server.window(wid)
+    geometry = window.get_geometry()
+    w, h = geometry.width, geometry.height
+    image = window.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF)
+    check(image.depth == 24, f"expected a 24-bit visual, found depth {image.depth}")
+    stride = len(image.data) // h
+    rows = []
+    for y in range(h):
+        pixels = image.data[y * stride:y * stride + 4 * w]   # B G R X per pixel
+        rgb = bytearray(3 * w)
+        rgb[0::3], rgb[1::3], rgb[2::3] = pixels[2::4], pixels[1::4], pixels[0::4]
+        rows.append(b"\0" + bytes(rgb))
+
+    def chunk(kind, data):
+        body = kind + data
+        return len(data).to_bytes(4, "big") + body + zlib.crc32(body).to_bytes(4, "big")
+
+    header = w.to_bytes(4, "big") + h.to_bytes(4, "big") + bytes([8, 2, 0, 0, 0])
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                + chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
 
 
 def end_process(process):
