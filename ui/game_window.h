@@ -1,0 +1,81 @@
+#pragma once
+// frmFilmotas on screen: draws the game's model and forwards the player's events to it.
+// The game itself (FrmFilmotas) holds every rule; this window holds none.
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+#include "engine/frm_filmotas.h"
+#include "engine/system_random.h"
+#include "settings/display_state.h"
+#include "ui/game_window_controls.h"
+#include "ui/game_window_menus.h"
+#include "ui/message_boxes.h"
+
+class QTimer;
+
+namespace filmotas::ui {
+
+class StatusBar;
+
+class GameWindow : public QMainWindow, private ProgramWindows {
+  Q_OBJECT
+ public:
+  // `programFolder` holds the data files: the folder of the running program.
+  explicit GameWindow(const QString& programFolder, QWidget* parent = nullptr);
+
+  // Loads the settings and starts the first game, then shows the window.
+  void start();
+
+  FrmFilmotas& game() { return game_; }
+  MessageBoxPort& messageBoxes() { return boxes_; }
+
+  // How the exit operation closes the add-movie dialog and the help window; each closer
+  // must do nothing when its window is not open.
+  void setAddDialogCloser(std::function<void()> closer) { addDialogCloser_ = std::move(closer); }
+  void setHelpWindowCloser(std::function<void()> closer) { helpWindowCloser_ = std::move(closer); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+  // "&Agregar filmotas" (modal) and "&Ayuda" (beside the game). Until those windows
+  // exist, each tells the player that it is coming.
+  virtual void openAddDialog();
+  virtual void openHelpWindow();
+
+ private:
+  // ProgramWindows, in the exit operation's order.
+  void closeAddDialog() override;
+  void closeHelpWindow() override;
+  void closeGameWindow() override;
+
+  void connectControls();
+  void connectMenus();
+  // Runs a player's event, then draws `shown` again: the game may have refused the change.
+  void forward(Control shown, const std::function<void()>& event);
+
+  // Drawing the model.
+  void showControl(Control control, int index);
+  void showEverything();
+  void showPiece(Piece piece);
+  void showAnswerMode();
+  void restartTimer();
+
+  // The display toggles of "&Opciones".
+  void toggleOptionsPanel();
+  void toggleStatusBar();
+  void showDisplayState();
+
+  QtMessageBoxes boxes_;
+  SystemRandom random_;
+  FrmFilmotas game_;
+  DisplayState display_;
+  GameWindowControls controls_;
+  GameWindowMenus menus_;
+  StatusBar* status_ = nullptr;
+  QTimer* tmrContador_ = nullptr;
+  std::function<void()> addDialogCloser_;
+  std::function<void()> helpWindowCloser_;
+};
+
+}  // namespace filmotas::ui

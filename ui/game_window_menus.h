@@ -1,0 +1,27 @@
+#pragma once
+// The game window's menu tree: captions with their access keys, separators and the two
+// check marks of "&Opciones". No item has a shortcut key.
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace filmotas::ui {
+
+struct GameWindowMenus {
+  QMenu* mnuArchivo = nullptr;
+  QAction* mnuArchivoNuevaPartida = nullptr;
+  QAction* mnuArchivoAgregarFilmotas = nullptr;
+  QAction* mnuArchivoLinea = nullptr;
+  QAction* mnuArchivoSalir = nullptr;
+  QMenu* mnuOpciones = nullptr;
+  QAction* mnuOpcionesMostrarOpciones = nullptr;
+  QAction* mnuOpcionesVerBarra = nullptr;
+  QMenu* mnuAyuda = nullptr;
+  QAction* mnuAyudaAyuda = nullptr;
+  QAction* mnuAyudaLinea = nullptr;
+  QAction* mnuAyudaAcercaDe = nullptr;
+};
+
+GameWindowMenus buildGameWindowMenus(QMenuBar& bar);
+
+}  // namespace filmotas::ui
