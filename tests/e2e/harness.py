@@ -6,6 +6,7 @@ by title with xdotool, focused with `windowfocus --sync`, and typed at with `xdo
 key`. Every wait is bounded, and the program and the server are always ended.
 """
 import os
+import pwd
 import select
 import shutil
 import stat
@@ -208,7 +209,7 @@ class Program:
         env = dict(self.server.env)
         kwargs = {}
         if user is not None:
-            kwargs.update(user=user, group=user, extra_groups=[])
+            kwargs.update(user=user, group=pwd.getpwnam(user).pw_gid, extra_groups=[])
             env.pop("XDG_RUNTIME_DIR", None)
             env["HOME"] = "/nonexistent"
         # Started from another folder: the program must find its data beside itself.
@@ -419,7 +420,13 @@ class Game:
         self.program.menu(self.window, "a", "s")
 
     def exit_by_button(self):
-        self.program.keys(self.window, "alt+s")
+        """Clicks "Salir". It lies 39 pixels above the client area's bottom (top 1320,
+        height 375 of a 2085-twip client area) and 372 from its left (left 5040, width
+        1095), and the client area ends at the window's bottom while the window has its
+        designed size."""
+        height = self.program.server.window(self.window).get_geometry().height
+        self.program.server.xdotool("mousemove", "--window", str(self.window), "372",
+                                    str(height - 39), "click", "1")
 
 
 # ---- A test session -----------------------------------------------------------------
