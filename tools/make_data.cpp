@@ -1,10 +1,14 @@
-// Build step: writes the shipped movie list and help file beside the program, each
-// only when no file of that name is there yet, so a list the player has extended is
-// never overwritten by a rebuild.
+// Build step: writes the shipped movie list and help file beside the program.
 //   make_data <data folder with peliculas.txt and ayuda.txt> <program folder>
+// The movie list is written only when no file of that name is there yet, so a list the
+// player has extended is never overwritten by a rebuild. The help file is the
+// program's own (nothing writes it at run time), so it follows its source.
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,6 +20,7 @@ namespace {
 
 constexpr int kMovieRecordLength = 52;
 constexpr std::size_t kLongestTitle = 50;
+constexpr std::int64_t kMostTitles = 32767;   // the game counts its titles in 16 bits
 
 std::vector<std::string> readLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -29,6 +34,13 @@ std::vector<std::string> readLines(const std::string& path) {
   return lines;
 }
 
+std::string readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
 std::string encodeOrFail(const std::string& text, const std::string& where) {
   const auto bytes = filmotas::windows1252::encode(text);
   if (!bytes) throw std::runtime_error(where + ": not encodable in Windows-1252: " + text);
@@ -39,30 +51,59 @@ bool existsAnySpelling(const filmotas::DataFolder& folder, const char* name) {
   return std::ifstream(folder.path(name)).good();
 }
 
+// A data file is written beside its target and renamed onto it only once it is whole,
+// so a failed build step leaves neither a damaged file nor a leftover behind.
+class PartialFile {
+ public:
+  explicit PartialFile(std::string target) : target_(std::move(target)), path_(target_ + ".part") {
+    std::remove(path_.c_str());   // a leftover of an interrupted run must not leak in
+  }
+  ~PartialFile() {
+    if (!committed_) std::remove(path_.c_str());
+  }
+  PartialFile(const PartialFile&) = delete;
+  PartialFile& operator=(const PartialFile&) = delete;
+
+  const std::string& path() const { return path_; }
+  void commit() {
+    if (std::rename(path_.c_str(), target_.c_str()) != 0) throw std::runtime_error("cannot write " + target_);
+    committed_ = true;
+  }
+
+ private:
+  std::string target_;
+  std::string path_;
+  bool committed_ = false;
+};
+
 void writeMovieList(const std::string& source, const filmotas::DataFolder& folder) {
   if (existsAnySpelling(folder, filmotas::kMovieListFile)) return;
-  const std::string target = folder.path(filmotas::kMovieListFile);
-  const std::string partial = target + ".part";
+  PartialFile partial(folder.path(filmotas::kMovieListFile));
   {
-    filmotas::RecordFile list(partial, kMovieRecordLength);
+    filmotas::RecordFile list(partial.path(), kMovieRecordLength);
     std::int64_t n = 0;
     for (const std::string& title : readLines(source)) {
       if (title.empty()) continue;
       const std::string bytes = encodeOrFail(title, source);
       if (bytes.size() > kLongestTitle) throw std::runtime_error("title over 50 characters: " + title);
+      if (n == kMostTitles) throw std::runtime_error("more than 32767 titles in " + source);
       list.write(++n, bytes);
     }
   }
-  std::rename(partial.c_str(), target.c_str());
+  partial.commit();
 }
 
 void writeHelp(const std::string& source, const filmotas::DataFolder& folder) {
-  if (existsAnySpelling(folder, filmotas::kHelpFile)) return;
-  std::ostringstream text;
-  for (const std::string& line : readLines(source)) text << encodeOrFail(line, source) << "\r\n";
+  std::string text;
+  for (const std::string& line : readLines(source)) text += encodeOrFail(line, source) + "\r\n";
   const std::string target = folder.path(filmotas::kHelpFile);
-  std::ofstream(target + ".part", std::ios::binary) << text.str();
-  std::rename((target + ".part").c_str(), target.c_str());
+  if (existsAnySpelling(folder, filmotas::kHelpFile) && readBytes(target) == text) return;
+  PartialFile partial(target);
+  std::ofstream out(partial.path(), std::ios::binary);
+  out << text;
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + partial.path());
+  partial.commit();
 }
 
 }  // namespace
