@@ -9,6 +9,7 @@
 
 #include "movielist/title_entry.h"
 #include "ui/control_names.h"
+#include "ui/fonts.h"
 #include "ui/title_validator.h"
 #include "ui/twips.h"
 
@@ -31,6 +32,7 @@ AddMovieDialog::AddMovieDialog(FrmFilmotas& game, QWidget* parent)
   nameControl(*this, "frmAgregar");
   setWindowTitle(QString::fromUtf8(kAddDialogTitle));
   setModal(true);
+  setFont(dialogFont());   // the system's standard dialog font
   setFixedSize(sizeOf(kClientWidth, kClientHeight));
   buildControls();
   connect(cmdAceptar_, &QPushButton::clicked, this, &AddMovieDialog::cmdAceptar_Click);
