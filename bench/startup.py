@@ -22,7 +22,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import harness  # noqa: E402
 from Xlib import X, Xatom, protocol  # noqa: E402
 
-RUNS = 15
+RUNS = 20
 RUN_TIMEOUT = 10.0   # seconds for one start; a slower start is a broken run
 TITLE = "Filmotas"
 TARGET_STARTUP_RATIO = 1.3

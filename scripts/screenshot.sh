@@ -1,27 +1,28 @@
 #!/usr/bin/env bash
-# `make screenshot`: the real program's game window at the start of a game, drawn on a
-# private Xvfb, saved as docs/screenshot.png.   scripts/screenshot.sh <build folder>
+# `make screenshot`: the real program's game window during a game, drawn on a private
+# Xvfb, saved as docs/screenshot.png.   scripts/screenshot.sh <build folder>
 set -euo pipefail
 build="$(cd "${1:?usage: scripts/screenshot.sh <build folder>}" && pwd)"
 repo="$(cd "$(dirname "$0")/.." && pwd)"
-for file in filmotas Filmotas.dat; do
-  [ -e "$build/$file" ] || { echo "$build/$file is missing: build first" >&2; exit 1; }
-done
+[ -x "$build/filmotas" ] || { echo "$build/filmotas is missing: build first" >&2; exit 1; }
 mkdir -p "$repo/docs"
 
-/usr/bin/python3 - "$repo/tests/e2e" "$build" "$repo/docs/screenshot.png" <<'PYTHON'
-import os, sys, time
+/usr/bin/python3 - "$repo/tests/e2e" "$build/filmotas" "$repo/docs/screenshot.png" <<'PYTHON'
+import sys, time
 sys.path.insert(0, sys.argv[1])
 import harness
 
-build, target = sys.argv[2], sys.argv[3]
-with open(os.path.join(build, "Filmotas.dat"), "rb") as f:
-    titles = f.read()
-files = {"Filmotas.dat": titles, "Config.dat": harness.DEFAULT_SETTINGS}
+binary, target = sys.argv[2], sys.argv[3]
+# A game under way: two letters found, one missed, the options panel shown.
+files = {"Filmotas.dat": harness.movie_list(["El laberinto del fauno"]),
+         "Config.dat": harness.settings(0, 0, 1)}
 try:
-    with harness.Session(os.path.join(build, "filmotas"), files) as session:
+    with harness.Session(binary, files) as session:
         game = session.start_game()
-        time.sleep(0.5)   # let the first paint finish
+        for count, letter in enumerate("lbx", start=3):
+            game.guess(letter, 3 * count)
+        game.program.menu(game.window, "o", "m")
+        time.sleep(0.5)   # let the taller window paint
         harness.save_png(session.server, game.window, target)
 except harness.Failure as failure:
     sys.exit(f"screenshot failed: {failure}")
