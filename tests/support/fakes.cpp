@@ -1,5 +1,8 @@
 #include "support/fakes.h"
 
+#include <unistd.h>
+
+#include <csignal>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -66,10 +69,76 @@ std::string movieList(const std::vector<std::string>& titles) {
   return out;
 }
 
+std::string settingsFile(const std::string& wait, const std::string& vowels,
+                         const std::string& ignoreCase) {
+  return record(wait, 4) + record(vowels, 4) + record(ignoreCase, 4);
+}
+
+float vowelDraw(char vowel) {
+  const auto k = std::string_view("AEIOU").find(vowel);
+  return (static_cast<float>(k) + 0.5f) / 5.0f;   // the middle of the vowel's fifth
+}
+
+std::vector<float> gameDraws(int record, int titleCount, char vowel) {
+  if (titleCount < 1) return {vowelDraw(vowel)};
+  // r × N = record − 0.25 rounds to `record`.
+  return {(static_cast<float>(record) - 0.25f) / static_cast<float>(titleCount), vowelDraw(vowel)};
+}
+
+void ControlLog::attach(FrmFilmotas& game) {
+  game.setObserver([this](Control c, int index) { events.emplace_back(c, index); });
+}
+
+int ControlLog::count(Control control, int index) const {
+  int n = 0;
+  for (const auto& [c, i] : events) n += c == control && (index < 0 || i == index);
+  return n;
+}
+
 GameFixture::GameFixture() : game(folder.path().string(), boxes, random, windows) { windows.game = &game; }
 
 GameFixture::GameFixture(const std::vector<std::string>& titles) : GameFixture() {
   folder.write("Filmotas.dat", movieList(titles));
+  titleCount = static_cast<int>(titles.size());
+}
+
+void GameFixture::start(char vowel, int record) {
+  random.script(gameDraws(record, titleCount, vowel));
+  game.Form_Load();
+}
+
+void GameFixture::say(const std::string& letter) {
+  game.setTxtIntroducir(letter);
+  game.tmrContador_Timer();
+}
+
+std::string GameFixture::lastBoxTitle() const { return boxes.shown.empty() ? "" : boxes.shown.back().title; }
+
+Unwritable::Unwritable(std::filesystem::path path)
+    : path_(std::move(path)), old_(std::filesystem::status(path_).permissions()) {
+  using std::filesystem::perms;
+  std::filesystem::permissions(path_, perms::owner_write | perms::group_write | perms::others_write,
+                               std::filesystem::perm_options::remove);
+  if (::geteuid() == 0) droppedRoot_ = ::seteuid(65534) == 0;   // nobody
+}
+
+Unwritable::~Unwritable() {
+  if (droppedRoot_ && ::seteuid(0) != 0) std::abort();   // later tests need their rights back
+  std::error_code ec;
+  std::filesystem::permissions(path_, old_, ec);
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  ::getrlimit(RLIMIT_FSIZE, &old_);
+  oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit capped = old_;
+  capped.rlim_cur = bytes;
+  ::setrlimit(RLIMIT_FSIZE, &capped);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  ::setrlimit(RLIMIT_FSIZE, &old_);
+  std::signal(SIGXFSZ, oldHandler_);
 }
 
 }  // namespace filmotas::testing

@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <sys/resource.h>
 
 #include "engine/frm_filmotas.h"
 
@@ -71,15 +74,67 @@ std::string movieList(const std::vector<std::string>& titles);
 // One record of `length` bytes holding `text` (bytes) with zero padding.
 std::string record(const std::string& text, int length);
 
+// Config.dat holding three stored texts: wait time, vowels allowed, case ignored.
+std::string settingsFile(const std::string& wait, const std::string& vowels,
+                         const std::string& ignoreCase);
+
+// The draw that makes the vowel give-away pick `vowel` ("AEIOU").
+float vowelDraw(char vowel);
+// The draws of a new game that picks record `record` of `titleCount`, then `vowel`.
+std::vector<float> gameDraws(int record, int titleCount, char vowel);
+
+// Every control change the game announces, in order.
+struct ControlLog {
+  void attach(FrmFilmotas& game);
+  int count(Control control, int index = -1) const;   // -1: any index
+  std::vector<std::pair<Control, int>> events;
+};
+
 // A game in a temporary folder with scripted ports, ready for Form_Load.
 struct GameFixture {
   GameFixture();
   explicit GameFixture(const std::vector<std::string>& titles);
+  // Form_Load with record `record` of the list drawn and `vowel` given away.
+  void start(char vowel, int record = 1);
+  // The player types a letter and waits for the tick that clears it.
+  void say(const std::string& letter);
+  // The title of the last box shown; empty when none was.
+  std::string lastBoxTitle() const;
   TempFolder folder;
   ScriptedBoxes boxes;
   ScriptedRandom random;
   RecordingWindows windows;
   FrmFilmotas game;
+  int titleCount = 0;
+};
+
+// Makes a file or folder unwritable while it lives. Root writes anywhere, so when the
+// tests run as root the process also acts as an unprivileged user meanwhile.
+class Unwritable {
+ public:
+  explicit Unwritable(std::filesystem::path path);
+  ~Unwritable();
+  Unwritable(const Unwritable&) = delete;
+  Unwritable& operator=(const Unwritable&) = delete;
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::perms old_;
+  bool droppedRoot_ = false;
+};
+
+// Caps the size of files this process may write, as a full disk would; SIGXFSZ is
+// ignored meanwhile so the write fails instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = nullptr;
 };
 
 }  // namespace filmotas::testing
