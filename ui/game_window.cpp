@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTimer>
 
+#include "ui/add_movie_dialog.h"
 #include "ui/control_names.h"
 #include "ui/fonts.h"
 #include "ui/gallows_widget.h"
@@ -102,11 +103,22 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 
 // ---- The other windows ----------------------------------------------------------------
 
+// The dialog lives for one opening; the exit operation can reach it meanwhile.
 void GameWindow::openAddDialog() {
-  boxes_.show("Próximamente", "Agregar filmotas", box::kInformation);
+  AddMovieDialog dialog(game_, this);
+  setAddDialogCloser([&dialog] { dialog.closeIfOpen(); });
+  dialog.run();
+  setAddDialogCloser(nullptr);
 }
 
-void GameWindow::openHelpWindow() { boxes_.show("Próximamente", "Ayuda", box::kInformation); }
+// The help window keeps the entries it has read for the rest of the run.
+void GameWindow::openHelpWindow() {
+  if (!helpWindow_) {
+    helpWindow_ = std::make_unique<HelpWindow>(game_.dataFolder(), boxes_);
+    setHelpWindowCloser([this] { helpWindow_->closeIfOpen(); });
+  }
+  helpWindow_->open();
+}
 
 void GameWindow::closeAddDialog() {
   if (addDialogCloser_) addDialogCloser_();

@@ -4,12 +4,14 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "engine/frm_filmotas.h"
 #include "engine/system_random.h"
 #include "settings/display_state.h"
 #include "ui/game_window_controls.h"
 #include "ui/game_window_menus.h"
+#include "ui/help_window.h"
 #include "ui/message_boxes.h"
 
 class QTimer;
@@ -76,6 +78,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
   QTimer* tmrContador_ = nullptr;
   std::function<void()> addDialogCloser_;
   std::function<void()> helpWindowCloser_;
+  std::unique_ptr<HelpWindow> helpWindow_;   // made at the first "&Ayuda", kept for the run
 };
 
 }  // namespace filmotas::ui
