@@ -45,8 +45,13 @@ def check(condition, reason):
 
 def check_bytes(actual, expected, what):
     if actual != expected:
-        shown = "missing" if actual is None else actual.hex(" ")
-        raise Failure(f"{what}: expected {expected.hex(' ')}, found {shown}")
+        raise Failure(f"{what}: expected {show_bytes(expected)}, found {show_bytes(actual)}")
+
+
+def show_bytes(data):
+    if data is None:
+        return "no file"
+    return data.hex(" ") if data else "an empty file"
 
 
 # ---- Record files -------------------------------------------------------------------
@@ -208,7 +213,9 @@ class Program:
         self.server = session.server
         env = dict(self.server.env)
         kwargs = {}
-        if user is not None:
+        if user is None:
+            env["XDG_RUNTIME_DIR"] = session.runtime_dir
+        else:
             kwargs.update(user=user, group=pwd.getpwnam(user).pw_gid, extra_groups=[])
             env.pop("XDG_RUNTIME_DIR", None)
             env["HOME"] = "/nonexistent"
@@ -275,6 +282,11 @@ class Program:
         """Focuses the window, then presses the keys one after another."""
         self.focus(wid)
         self.server.xdotool("key", "--delay", str(KEY_DELAY_MS), *names)
+
+    def type_text(self, wid, text):
+        """Types a text into the focused box of a window, key by key."""
+        self.focus(wid)
+        self.server.xdotool("key", "--delay", "10", *map(keysym, text))
 
     def menu(self, wid, menu_key, item_key):
         """Opens a menu by its access key and picks an item by its access key."""
@@ -443,6 +455,8 @@ class Session:
         shutil.copy2(binary, self.binary)
         for name, data in (files or {}).items():
             self.write(name, data)
+        self.runtime_dir = os.path.join(self.root, "runtime")
+        os.mkdir(self.runtime_dir, 0o700)
         self.log = open(os.path.join(self.root, "program.log"), "wb")
         self.server = None
         self.programs = []
@@ -457,17 +471,15 @@ class Session:
         if self.server is not None:
             self.server.stop()
         self.log.close()
-        if exc[0] is not None:
-            self._print_log()
+        if isinstance(exc[1], Exception):
+            exc[1].program_output = self._read_log()
         os.chmod(self.folder, 0o755)
         shutil.rmtree(self.root, ignore_errors=True)
         return False
 
-    def _print_log(self):
+    def _read_log(self):
         with open(os.path.join(self.root, "program.log"), "rb") as log:
-            text = log.read().decode("utf-8", "replace").strip()
-        if text:
-            print("  program output:\n    " + text.replace("\n", "\n    "))
+            return log.read().decode("utf-8", "replace").strip()
 
     def start(self, user=None):
         program = Program(self, user)
@@ -519,6 +531,12 @@ class Session:
                  | stat.S_IROTH | stat.S_IXOTH)
 
 
+def print_program_output(error):
+    output = getattr(error, "program_output", "")
+    if output:
+        print("  program output:\n    " + output.replace("\n", "\n    "))
+
+
 def run(cases):
     """Runs the test cases of one script; exits non-zero when any of them fails."""
     check(len(sys.argv) == 2, "usage: test_x.py <path of the filmotas binary>")
@@ -531,10 +549,12 @@ def run(cases):
         except Failure as failure:
             failed += 1
             print(f"FAIL {case.__name__}: {failure}")
-        except Exception:
+            print_program_output(failure)
+        except Exception as error:
             failed += 1
             print(f"FAIL {case.__name__}: unexpected error")
             traceback.print_exc(file=sys.stdout)
+            print_program_output(error)
         else:
             print(f"ok   {case.__name__} ({time.monotonic() - started:.1f} s)")
     sys.stdout.flush()
