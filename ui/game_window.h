@@ -40,8 +40,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
  protected:
   void closeEvent(QCloseEvent* event) override;
 
-  // "&Agregar filmotas" (modal) and "&Ayuda" (beside the game). Until those windows
-  // exist, each tells the player that it is coming.
+  // "&Agregar filmotas" (modal) and "&Ayuda" (beside the game).
   virtual void openAddDialog();
   virtual void openHelpWindow();
 

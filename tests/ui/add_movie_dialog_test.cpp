@@ -13,6 +13,7 @@
 #include "engine/frm_filmotas.h"
 #include "engine/system_random.h"
 #include "ui/add_movie_dialog.h"
+#include "ui/game_window.h"
 #include "ui/message_boxes.h"
 #include "modal_helpers.h"
 
@@ -60,6 +61,7 @@ class AddMovieDialogTest : public QObject {
   void failedAppendKeepsTheTitleAndTheFile();
   void boxRefusesWhatATitleCannotHold();
   void boxRefusesPastedLineBreaksAndTabs();
+  void gameMenuOpensItOverTheGameWindow();
 
  private:
   QByteArray listBytes() const;
@@ -237,6 +239,28 @@ void AddMovieDialogTest::boxRefusesPastedLineBreaksAndTabs() {
     box()->paste();
     QCOMPARE(box()->text(), QString("El padrino"));
   });
+}
+
+void AddMovieDialogTest::gameMenuOpensItOverTheGameWindow() {
+  ModalWatchdog watchdog;
+  GameWindow window(folder->path());
+  window.start();
+  QVERIFY(window.isVisible());
+  const std::int16_t counted = window.game().intRegistros;
+  bool ran = false;
+  whenModal<AddMovieDialog>([&](AddMovieDialog& shown) {
+    ran = true;
+    QCOMPARE(shown.parentWidget(), &window);
+    auto* title = shown.findChild<QLineEdit*>("txtIntroducir");
+    type(title, "Vertigo");
+    QTest::keyClick(title, Qt::Key_Return);
+    shown.close();   // the close box
+  });
+  window.findChild<QAction*>("mnuArchivoAgregarFilmotas")->trigger();   // returns once closed
+  QVERIFY(ran);
+  QVERIFY(!watchdog.fired());
+  QCOMPARE(window.game().intRegistros, counted + 1);
+  QCOMPARE(listBytes().mid(3 * kRecord), record("Vertigo"));
 }
 
 QTEST_MAIN(AddMovieDialogTest)

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/bullet_widget.h"
+#include "ui/game_window.h"
 #include "ui/help_window.h"
 #include "ui/message_boxes.h"
 #include "ui/twips.h"
@@ -48,6 +49,7 @@ class HelpWindowTest : public QObject {
   void labelsAndTheWhiteBoxIgnoreThePointer();
   void closingKeepsTheEntriesAndReopensCompact();
   void missingHelpFileIsReportedAndNothingShows();
+  void gameMenuOpensItAndLeavingClosesIt();
 
  private:
   void writeHelpFile(const QByteArray& bytes) const;
@@ -288,6 +290,32 @@ void HelpWindowTest::missingHelpFileIsReportedAndNothingShows() {
   QCOMPARE(answered.count, 3);
   QVERIFY(!window->isVisible());
   QVERIFY(!watchdog.fired());
+}
+
+void HelpWindowTest::gameMenuOpensItAndLeavingClosesIt() {
+  QFile list(folder->filePath("Filmotas.dat"));
+  QVERIFY(list.open(QIODevice::WriteOnly));
+  list.write(QByteArray("\x05\x00" "Alien", 7) + QByteArray(45, '\0'));
+  list.close();
+  GameWindow game(folder->path());
+  game.start();
+  QVERIFY(game.isVisible());
+
+  QAction* ayuda = game.findChild<QAction*>("mnuAyudaAyuda");
+  QVERIFY(ayuda);
+  ayuda->trigger();
+  ayuda->trigger();   // already open: brought to the front, not loaded again
+  QWidgetList shown;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == "frmAyuda" && top->isVisible()) shown << top;
+  }
+  QCOMPARE(shown.size(), 1);
+  QVERIFY(game.isVisible());   // the game goes on beside it
+  QCOMPARE(static_cast<HelpWindow*>(shown[0])->core().colTips().size(), std::size_t{22});
+
+  game.findChild<QAction*>("mnuArchivoSalir")->trigger();
+  QVERIFY(!shown[0]->isVisible());
+  QVERIFY(!game.isVisible());
 }
 
 QTEST_MAIN(HelpWindowTest)
