@@ -70,7 +70,7 @@ GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
   nameControl(*this, "frmFilmotas");
   setWindowTitle(QStringLiteral("Filmotas"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/filmotas.png")));
-  setFont(dialogFont());
+  setFont(arial(8.0));   // metric-compatible with the 8-point dialog font the design was laid out in
 
   auto* client = new QWidget(this);
   setCentralWidget(client);
