@@ -291,8 +291,22 @@ class Program:
     def menu(self, wid, menu_key, item_key):
         """Opens a menu by its access key and picks an item by its access key."""
         self.keys(wid, "alt+" + menu_key)
-        time.sleep(0.15)   # let the menu pop up and take the keyboard
+        for _ in deadline_loop(f"the menu of alt+{menu_key} to open"):
+            if self._menu_open():
+                break
         self.server.xdotool("key", item_key)
+
+    def _menu_open(self):
+        """Whether a pop-up is shown. Qt marks only the first one it makes as a menu,
+        so a pop-up is known by bypassing the (absent) window manager."""
+        for child in self.server.x.screen().root.query_tree().children:
+            try:
+                attributes = child.get_attributes()
+            except Exception:
+                continue   # gone meanwhile
+            if attributes.map_state == X.IsViewable and attributes.override_redirect:
+                return True
+        return False
 
     def answer_box(self, title, key="Return", timeout=WAIT):
         """Waits for a message box, answers it with a key and waits for it to close."""
