@@ -20,7 +20,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 import harness  # noqa: E402
-from Xlib import X, Xatom, protocol  # noqa: E402
+from Xlib import X, Xatom  # noqa: E402
 
 RUNS = 20
 RUN_TIMEOUT = 10.0   # seconds for one start; a slower start is a broken run
@@ -67,15 +67,6 @@ class MapListener:
         return owner is not None and owner.value[0] == pid and name == TITLE
 
 
-def ask_to_close(server, window):
-    x = server.x
-    event = protocol.event.ClientMessage(
-        window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
-        data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-    window.send_event(event)
-    x.flush()
-
-
 def wait_rusage(process):
     """Reaps the program within the time bound; its peak resident set in KiB."""
     deadline = time.monotonic() + RUN_TIMEOUT
@@ -97,7 +88,7 @@ def measure(server, listener, binary, env):
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         mapped, window = listener.wait_mapped(process.pid, process)
-        ask_to_close(server, window)
+        harness.request_close(server.x, window)
         return mapped - started, wait_rusage(process)
     finally:
         if process.returncode is None:

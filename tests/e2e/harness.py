@@ -177,6 +177,15 @@ def save_png(server, wid, path):
                 + chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
 
 
+def request_close(x, window):
+    """What a window's close box does: asks the window to close (WM_DELETE_WINDOW)."""
+    event = protocol.event.ClientMessage(
+        window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+        data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+    window.send_event(event)
+    x.flush()
+
+
 def end_process(process):
     if process.poll() is None:
         process.terminate()
@@ -245,15 +254,14 @@ class Program:
         kind "dialog" keeps only them."""
         for _ in deadline_loop(f"window {title!r}", timeout):
             for wid in self.windows(title):
-                if kind is None or self._is_kind(wid, kind):
+                if kind is None or self.is_dialog(wid) == (kind == "dialog"):
                     return wid
             if self.process.poll() is not None:
                 raise Failure(f"program ended (exit code {self.process.returncode}) "
                               f"before window {title!r} appeared")
 
-    def _is_kind(self, wid, kind):
-        is_dialog = "_NET_WM_WINDOW_TYPE_DIALOG" in self.window_types(wid)
-        return is_dialog if kind == "dialog" else not is_dialog
+    def is_dialog(self, wid):
+        return "_NET_WM_WINDOW_TYPE_DIALOG" in self.window_types(wid)
 
     def game_window(self, timeout=WAIT):
         return self.wait_window("Filmotas", timeout, kind="main")
@@ -308,12 +316,14 @@ class Program:
                 return True
         return False
 
-    def answer_box(self, title, key="Return", timeout=WAIT):
-        """Waits for a message box, answers it with a key and waits for it to close."""
-        wid = self.wait_window(title, timeout, kind="dialog")
+    def answer_box(self, title, key="Return", text=None):
+        """Waits for a message box, checks its text when one is given, answers it with a
+        key and waits for it to close."""
+        wid = self.wait_window(title, kind="dialog")
+        if text is not None:
+            self.check_box_text(wid, text)
         self.keys(wid, key)
         self.wait_gone(wid, f"box {title!r}")
-        return wid
 
     def box_text(self, wid):
         """The text of a message box, read by selecting it with the pointer.
@@ -357,14 +367,7 @@ class Program:
         check(text == want, f"box text: expected {want!r}, found {text!r}")
 
     def close_box(self, wid):
-        """What the close box of a window does: asks it to close (WM_DELETE_WINDOW)."""
-        x = self.server.x
-        window = self.server.window(wid)
-        event = protocol.event.ClientMessage(
-            window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
-            data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-        window.send_event(event)
-        x.flush()
+        request_close(self.server.x, self.server.window(wid))
 
     # -- life --
 

@@ -18,10 +18,7 @@ def append(program, dialog, title, size_after):
 
 def check_about_count(game, count):
     game.program.menu(game.window, "y", "c")
-    box = game.program.wait_window("Acerca de Filmotas", kind="dialog")
-    game.program.check_box_text(box, ABOUT.format(count))
-    game.program.keys(box, "Return")
-    game.program.wait_gone(box, "the About box")
+    game.program.answer_box("Acerca de Filmotas", text=ABOUT.format(count))
 
 
 def two_titles_land_after_the_last_whole_record_and_count_at_once(binary):
