@@ -165,7 +165,8 @@ void GameWindow::connectControls() {
 
 void GameWindow::connectMenus() {
   const GameWindowMenus& m = menus_;
-  connect(m.mnuArchivoNuevaPartida, &QAction::triggered, this, [this] { game_.mnuArchivoNuevaPartida_Click(); });
+  connect(m.mnuArchivoNuevaPartida, &QAction::triggered, this,
+          [this] { game_.mnuArchivoNuevaPartida_Click(); });
   connect(m.mnuArchivoAgregarFilmotas, &QAction::triggered, this, [this] { openAddDialog(); });
   connect(m.mnuArchivoSalir, &QAction::triggered, this, [this] { game_.mnuArchivoSalir_Click(); });
   connect(m.mnuOpcionesMostrarOpciones, &QAction::triggered, this, [this] { toggleOptionsPanel(); });

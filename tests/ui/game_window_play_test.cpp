@@ -86,7 +86,9 @@ void GameWindowPlayTest::typeLetter(const QString& letter) {
   QVERIFY2(boxes->finished(), "a scripted box was not shown");
 }
 
-void GameWindowPlayTest::waitForEmptyBox() { QTRY_COMPARE_WITH_TIMEOUT(letterBox()->text(), QString(), 3000); }
+void GameWindowPlayTest::waitForEmptyBox() {
+  QTRY_COMPARE_WITH_TIMEOUT(letterBox()->text(), QString(), 3000);
+}
 
 void GameWindowPlayTest::firstRunStartsAGameWithTheDefaults() {
   QVERIFY(boxes->seen().isEmpty());
@@ -243,7 +245,8 @@ void GameWindowPlayTest::closeBoxWritesTheSettings() {
 void GameWindowPlayTest::aboutBoxCountsTheTitlesLive() {
   auto* about = game->window->findChild<QAction*>("mnuAyudaAcercaDe");
   const QString body = QString::fromUtf8(
-      "Filmotas 1.0.10\n\nCreado por: \nQuenteo\nDeridorovida Brivanta\n\nNúmero de filmotas almacenadas:\n");
+      "Filmotas 1.0.10\n\nCreado por: \nQuenteo\nDeridorovida Brivanta\n\n"
+      "Número de filmotas almacenadas:\n");
   boxes->expect("Aceptar");
   about->trigger();
   QCOMPARE(boxes->last().title, QString("Acerca de Filmotas"));

@@ -169,8 +169,9 @@ void GameWindowTest::gallowsPiecesLieWhereTheyAreDrawn() {
   const QColor ink = gallows.palette().color(QPalette::WindowText);
   for (int p = 0; p < kPieceCount; ++p) {
     const auto piece = static_cast<Piece>(p);
-    const QPoint probe = (piece == Piece::shpCabeza ? QPoint(24, 16) : GallowsWidget::lineOf(piece).center()) +
-                         QPoint(2, 2);
+    const QPoint onPiece =
+        piece == Piece::shpCabeza ? QPoint(24, 16) : GallowsWidget::lineOf(piece).center();
+    const QPoint probe = onPiece + QPoint(2, 2);
     QCOMPARE(gallows.grab().toImage().pixelColor(probe) == ink, false);
     gallows.setPieceVisible(piece, true);
     QVERIFY2(gallows.property(kPieceNames[static_cast<std::size_t>(p)]).toBool(), kPieceNames[p]);
@@ -195,7 +196,8 @@ void GameWindowTest::everyControlIsNamedTwiceAndLabelsKeepTheirText() {
       QVERIFY2(w->accessibleName().isEmpty(), qPrintable(name));
     }
   }
-  for (const char* unlabelled : {"txtIntroducir", "txtResponder", "sldRapidez", "linSeparación1", "stbBarraDeEstado"}) {
+  for (const char* unlabelled :
+       {"txtIntroducir", "txtResponder", "sldRapidez", "linSeparación1", "stbBarraDeEstado"}) {
     QVERIFY2(!game->find<QWidget>(unlabelled)->accessibleName().isEmpty(), unlabelled);
   }
   QCOMPARE(game->find<QWidget>("picDibujo")->accessibleName(), QString("Horca: 0 fallos"));

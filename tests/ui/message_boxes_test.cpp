@@ -48,7 +48,9 @@ int showAndAct(const std::string& text, const std::string& title, int code, Show
   return boxes.show(text, title, code);
 }
 
-void press(QMessageBox& box, Qt::Key key) { QTest::keyClick(&box, key); }
+std::function<void(QMessageBox&)> pressing(Qt::Key key) {
+  return [key](QMessageBox& box) { QTest::keyClick(&box, key); };
+}
 
 }  // namespace
 
@@ -59,8 +61,7 @@ class MessageBoxesTest : public QObject {
   void iconAndButtonsFollowTheCode_data();
   void iconAndButtonsFollowTheCode();
   void textKeepsItsLinesAndNoMarkup();
-  void keysAnswerAQuestion();
-  void closingAQuestionAnswersNo();
+  void escapeAndTheCloseBoxCancel();
 };
 
 void MessageBoxesTest::iconAndButtonsFollowTheCode_data() {
@@ -69,7 +70,8 @@ void MessageBoxesTest::iconAndButtonsFollowTheCode_data() {
   QTest::addColumn<QStringList>("buttons");
   QTest::newRow("0 OK") << 0 << int(QMessageBox::NoIcon) << QStringList{"Aceptar"};
   QTest::newRow("16 critical") << 16 << int(QMessageBox::Critical) << QStringList{"Aceptar"};
-  QTest::newRow("36 question") << 36 << int(QMessageBox::Question) << QStringList{QString::fromUtf8("Sí"), "No"};
+  QTest::newRow("36 question") << 36 << int(QMessageBox::Question)
+                               << QStringList{QString::fromUtf8("Sí"), "No"};
   QTest::newRow("48 exclamation") << 48 << int(QMessageBox::Warning) << QStringList{"Aceptar"};
   QTest::newRow("64 information") << 64 << int(QMessageBox::Information) << QStringList{"Aceptar"};
 }
@@ -79,41 +81,36 @@ void MessageBoxesTest::iconAndButtonsFollowTheCode() {
   QFETCH(int, icon);
   QFETCH(QStringList, buttons);
   Shown shown;
-  const int answer = showAndAct("Texto", "Filmotas", code, shown, [](QMessageBox& box) { press(box, Qt::Key_Return); });
+  const int answer = showAndAct("Texto", "Filmotas", code, shown, pressing(Qt::Key_Return));
   QCOMPARE(int(shown.icon), icon);
   QStringList sorted = shown.buttons;
   sorted.sort();
   buttons.sort();
   QCOMPARE(sorted, buttons);
   QVERIFY(shown.modal);
+  // Enter answers the default button: Yes for a question.
   QCOMPARE(answer, code == box::kYesNoQuestion ? box::kAnswerYes : box::kAnswerOk);
 }
 
 void MessageBoxesTest::textKeepsItsLinesAndNoMarkup() {
   Shown shown;
   showAndAct("Error 53:\r\n\r\nNo se encontró <b>el</b> archivo", "Error", box::kCritical, shown,
-             [](QMessageBox& box) { press(box, Qt::Key_Escape); });
+             pressing(Qt::Key_Escape));
   QCOMPARE(shown.title, QString("Error"));
   QCOMPARE(shown.text, QString::fromUtf8("Error 53:\n\nNo se encontró <b>el</b> archivo"));
   QCOMPARE(shown.format, Qt::PlainText);
 }
 
-void MessageBoxesTest::keysAnswerAQuestion() {
+// A question cancelled by Escape or by its close box is answered No.
+void MessageBoxesTest::escapeAndTheCloseBoxCancel() {
   Shown shown;
-  QCOMPARE(showAndAct("¿Otra?", "¿Otra vez?", box::kYesNoQuestion, shown,
-                      [](QMessageBox& box) { press(box, Qt::Key_Return); }),
-           box::kAnswerYes);
-  QCOMPARE(showAndAct("¿Otra?", "¿Otra vez?", box::kYesNoQuestion, shown,
-                      [](QMessageBox& box) { press(box, Qt::Key_Escape); }),
+  const std::string question = "¿Otra?";
+  QCOMPARE(showAndAct(question, "¿Otra vez?", box::kYesNoQuestion, shown, pressing(Qt::Key_Escape)),
            box::kAnswerNo);
-  QCOMPARE(showAndAct("Listo", "Filmotas", box::kOk, shown, [](QMessageBox& box) { press(box, Qt::Key_Escape); }),
-           box::kAnswerOk);
-}
-
-void MessageBoxesTest::closingAQuestionAnswersNo() {
-  Shown shown;
-  QCOMPARE(showAndAct("¿Otra?", "¿Otra vez?", box::kYesNoQuestion, shown, [](QMessageBox& box) { box.close(); }),
+  QCOMPARE(showAndAct(question, "¿Otra vez?", box::kYesNoQuestion, shown,
+                      [](QMessageBox& box) { box.close(); }),
            box::kAnswerNo);
+  QCOMPARE(showAndAct("Listo", "Filmotas", box::kOk, shown, pressing(Qt::Key_Escape)), box::kAnswerOk);
 }
 
 QTEST_MAIN(MessageBoxesTest)

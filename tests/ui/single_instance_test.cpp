@@ -34,7 +34,6 @@ class SingleInstanceTest : public QObject {
 
  private slots:
   void secondClaimWaitsForTheFirstToEnd();
-  void claimsOnOtherFoldersDoNotMeet();
   void crashedCopyLeavesTheFolderFree();
   void folderThatCannotBeOpenedBlocksNobody();
 };
@@ -47,14 +46,6 @@ void SingleInstanceTest::secondClaimWaitsForTheFirstToEnd() {
   first.reset();
   QVERIFY(FolderClaim(dir.path().toStdString()).acquired());
   QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
-}
-
-void SingleInstanceTest::claimsOnOtherFoldersDoNotMeet() {
-  QTemporaryDir one;
-  QTemporaryDir other;
-  const FolderClaim first(one.path().toStdString());
-  QVERIFY(first.acquired());
-  QVERIFY(FolderClaim(other.path().toStdString()).acquired());
 }
 
 // A child process takes the folder and is killed outright: no destructor runs.
