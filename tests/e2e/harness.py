@@ -33,6 +33,14 @@ KEYSYMS = {
 
 VOWELS = "AEIOU"
 
+# Where the game window's buttons lie in its designed client area, in twips.
+TWIPS_PER_PIXEL = 15
+CLIENT_HEIGHT_TWIPS = 2085
+LETTER_BOX = (360, 720, 495, 405)
+SALIR = (5040, 1320, 1095, 375)
+RESPONDER = (3840, 1320, 1095, 375)
+ACEPTAR = (5280, 720, 855, 375)
+
 
 class Failure(AssertionError):
     """A check of a test did not hold; its message is the reason shown."""
@@ -449,13 +457,20 @@ class Game:
         self.program.menu(self.window, "a", "s")
 
     def exit_by_button(self):
-        """Clicks "Salir". It lies 39 pixels above the client area's bottom (top 1320,
-        height 375 of a 2085-twip client area) and 372 from its left (left 5040, width
-        1095), and the client area ends at the window's bottom while the window has its
-        designed size."""
-        height = self.program.server.window(self.window).get_geometry().height
-        self.program.server.xdotool("mousemove", "--window", str(self.window), "372",
-                                    str(height - 39), "click", "1")
+        self.click(SALIR)
+
+    def click(self, control):
+        """Clicks the middle of a control of the client area, given as (left, top,
+        width, height) in twips. The client area is the window less its menu bar, and
+        ends at the window's bottom while the window has its designed size."""
+        left, top, width, height = control
+        menu_bar = self.program.server.window(self.window).get_geometry().height \
+            - CLIENT_HEIGHT_TWIPS // TWIPS_PER_PIXEL
+        x = (left + width // 2) // TWIPS_PER_PIXEL
+        y = menu_bar + (top + height // 2) // TWIPS_PER_PIXEL
+        self.program.focus(self.window)
+        self.program.server.xdotool("mousemove", "--window", str(self.window), str(x), str(y),
+                                    "click", "1")
 
 
 # ---- A test session -----------------------------------------------------------------
