@@ -1,13 +1,12 @@
 // Build step: writes the shipped movie list and help file beside the program.
 //   make_data <data folder with peliculas.txt and ayuda.txt> <program folder>
-// The movie list is written only when no file of that name is there yet, so a list the
-// player has extended is never overwritten by a rebuild. The help file is the
-// program's own (nothing writes it at run time), so it follows its source.
+// Each file is written only when no file of that name is there yet, so a list the
+// player has extended (or help texts someone has edited) is never overwritten by a
+// rebuild. Delete the file beside the program to have it written afresh.
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,13 +31,6 @@ std::vector<std::string> readLines(const std::string& path) {
     lines.push_back(line);
   }
   return lines;
-}
-
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
 }
 
 std::string encodeOrFail(const std::string& text, const std::string& where) {
@@ -94,10 +86,10 @@ void writeMovieList(const std::string& source, const filmotas::DataFolder& folde
 }
 
 void writeHelp(const std::string& source, const filmotas::DataFolder& folder) {
+  if (existsAnySpelling(folder, filmotas::kHelpFile)) return;
   std::string text;
   for (const std::string& line : readLines(source)) text += encodeOrFail(line, source) + "\r\n";
   const std::string target = folder.path(filmotas::kHelpFile);
-  if (existsAnySpelling(folder, filmotas::kHelpFile) && readBytes(target) == text) return;
   PartialFile partial(target);
   std::ofstream out(partial.path(), std::ios::binary);
   out << text;
