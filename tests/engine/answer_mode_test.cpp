@@ -57,7 +57,7 @@ TEST(AnswerMode, NewGameLeavesItAndEmptiesTheAnswer) {
   MonoAzul f;
   f.game.setChkResponder(1);
   f.game.setTxtResponder("Mono");
-  f.random.script(testing::gameDraws(1, 1, 'O'));
+  f.nextGame('O');
   f.game.NuevaPartida();
   EXPECT_EQ(f.game.model().chkResponder, 0);
   EXPECT_EQ(f.game.model().txtResponder, "");
@@ -68,7 +68,7 @@ TEST(Answer, TheExactTitleWins) {
   MonoAzul f;
   f.game.setChkResponder(1);
   f.game.setTxtResponder("Mono azul");
-  f.random.script(testing::gameDraws(1, 1, 'U'));
+  f.nextGame('U');
   f.game.cmdAceptar_Click();
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, kWonText);

@@ -30,7 +30,7 @@ TEST(Win, LastLetterShowsTheVerdictThenTheWonDialogAndYesStartsAGame) {
   ASSERT_TRUE(f.boxes.shown.empty());
   std::string panelWhenAsked;
   f.boxes.whileShown = [&] { panelWhenAsked = f.game.model().panelText(1); };
-  f.random.script(testing::gameDraws(2, 2, 'O'));
+  f.nextGame('O', 2);
   f.game.setTxtIntroducir("u");
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, kWonText);
@@ -47,7 +47,7 @@ TEST(Win, LastLetterShowsTheVerdictThenTheWonDialogAndYesStartsAGame) {
 TEST(Loss, FifthMissShowsTheTitleAndYesStartsAGame) {
   Game f;
   f.sayAll({"x", "k", "w", "q"});
-  f.random.script(testing::gameDraws(1, 1, 'E'));
+  f.nextGame('E');
   f.game.setTxtIntroducir("j");
   ASSERT_EQ(f.boxes.shown.size(), 1u);
   EXPECT_EQ(f.boxes.shown[0].text, kLostText);
@@ -65,7 +65,7 @@ TEST(Loss, FifthMissShowsTheTitleAndYesStartsAGame) {
 TEST(Loss, NewGameWithNothingHiddenIsWonAtOnce) {
   Game f({"Mono azul", "A a"});
   f.sayAll({"x", "k", "w", "q"});
-  f.random.script(testing::gameDraws(2, 2, 'A'));
+  f.nextGame('A', 2);
   f.boxes.answer(box::kAnswerYes);
   f.boxes.answer(box::kAnswerNo);
   f.game.setTxtIntroducir("j");

@@ -66,7 +66,7 @@ TEST(NewGame, LeavesTheListMembersAndAFreshScratchFile) {
 
   f.say("x");
   f.say("D");
-  f.random.script(testing::gameDraws(1, 3, 'U'));
+  f.nextGame('U');
   f.game.mnuArchivoNuevaPartida_Click();
   EXPECT_EQ(f.folder.read("Temp.dat"), std::string("\x01\x00" "U\x01\x00" "u", 6));
   EXPECT_EQ(f.game.intRegistrosTemp(), 2);
@@ -135,7 +135,7 @@ TEST(NewGame, FiftyCharacterTitleUsesEveryCellAndAShorterOneLeavesTheRestEmpty) 
     const char c = fifty[static_cast<std::size_t>(i - 1)];
     EXPECT_EQ(f.game.model().cell(i), c == 'U' || c == 'u' ? std::string(1, c) : "-") << i;
   }
-  f.random.script(testing::gameDraws(2, 2, 'E'));
+  f.nextGame('E', 2);
   f.game.NuevaPartida();
   EXPECT_EQ(f.game.model().cell(3), "e");
   EXPECT_EQ(f.game.model().cell(4), "-");
@@ -148,7 +148,7 @@ TEST(NewGame, AfterThreeMissesHidesTheGallowsAndResetsTheMisses) {
   for (const char* miss : {"x", "k", "w"}) f.say(miss);
   ASSERT_EQ(f.game.intFallos(), 3);
   ASSERT_TRUE(f.game.model().visible(Piece::linCuerpo));
-  f.random.script(testing::gameDraws(1, 1, 'A'));
+  f.nextGame('A');
   f.game.mnuArchivoNuevaPartida_Click();
   EXPECT_EQ(f.game.intFallos(), 0);
   for (int p = 0; p < kPieceCount; ++p) EXPECT_FALSE(f.game.model().piezaVisible[static_cast<std::size_t>(p)]);
@@ -172,7 +172,7 @@ TEST(NewGame, UnwritableFolderReportsTheScratchFileAndKeepsTheCellsEmpty) {
   EXPECT_EQ(f.game.model().cell(1), "");
   EXPECT_FALSE(f.folder.exists("Temp.dat"));
   EXPECT_FALSE(f.game.files().isOpen(1));
-  f.random.script(testing::gameDraws(1, 1, 'O'));
+  f.nextGame('O');
   f.game.NuevaPartida();   // once the folder can be written again, games go on
   EXPECT_EQ(f.game.model().cell(2), "o");
 }

@@ -55,7 +55,7 @@ TEST(WaitTimer, NewWaitTimeAppliesFromTheNextArming) {
 TEST(WaitTimer, NewGameLeavesTheBoxTheVerdictAndTheTimer) {
   MonoAzul f;
   f.game.setTxtIntroducir("x");
-  f.random.script(testing::gameDraws(1, 1, 'A'));
+  f.nextGame('A');
   f.game.NuevaPartida();
   EXPECT_EQ(f.m().txtIntroducir, "x");
   EXPECT_EQ(f.m().panelText(1), "No es correcto");
@@ -108,7 +108,7 @@ TEST(Modality, TickDuringThePlayAgainQuestionActsOnTheNewGame) {
   MonoAzul f;
   for (const char* miss : {"x", "k", "w", "q"}) f.say(miss);
   f.boxes.whileShown = [&] { f.game.tmrContador_Timer(); };
-  f.random.script(testing::gameDraws(1, 1, 'E'));
+  f.nextGame('E');
   f.game.setTxtIntroducir("j");
   EXPECT_EQ(f.lastBoxTitle(), "Has perdido");
   EXPECT_EQ(f.m().txtIntroducir, "");

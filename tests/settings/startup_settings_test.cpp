@@ -115,7 +115,7 @@ TEST(StartUp, CorruptLengthFieldGivesTheGeneralErrorBoxAndNoGame) {
 
 TEST(StartUp, NoGameUntilThePlayerAsksForOne) {
   Loaded f(settingsFile("11", "1", "1"));
-  f.random.script(testing::gameDraws(1, 1, 'E'));
+  f.nextGame('E');
   f.game.mnuArchivoNuevaPartida_Click();
   EXPECT_EQ(f.game.strPelícula, "Mono azul");
   EXPECT_EQ(f.m().panelText(3), "Vocal asignada: E");

@@ -96,6 +96,8 @@ struct GameFixture {
   explicit GameFixture(const std::vector<std::string>& titles);
   // Form_Load with record `record` of the list drawn and `vowel` given away.
   void start(char vowel, int record = 1);
+  // Scripts the draws of the next new game, and of any that follow it unplanned.
+  void nextGame(char vowel, int record = 1);
   // The player types a letter and waits for the tick that clears it.
   void say(const std::string& letter);
   // The title of the last box shown; empty when none was.
