@@ -48,6 +48,20 @@ TEST(DataFolder, DeletingAMissingFileFailsWith53) {
   EXPECT_NE(deleteFailure(folder.file("Temp.dat")), failure::kFileNotFound);
 }
 
+TEST(DataFolder, GameInAFolderEndingInASeparatorFindsItsFiles) {
+  TempFolder folder;
+  folder.write("Filmotas.dat", testing::movieList({"UNO"}));
+  testing::ScriptedBoxes boxes;
+  testing::ScriptedRandom random(testing::gameDraws(1, 1, 'U'));
+  testing::RecordingWindows windows;
+  FrmFilmotas game(folder.path().string() + "/", boxes, random, windows);
+  game.Form_Load();
+  EXPECT_EQ(game.strPelícula, "UNO");
+  EXPECT_EQ(game.strArchivo, folder.file("Filmotas.dat"));
+  EXPECT_EQ(game.strArchivoTemp(), folder.file("Temp.dat"));
+  EXPECT_EQ(folder.read("Temp.dat").size(), 6u);
+}
+
 // A new game deletes the scratch file under any spelling and rebuilds it as "Temp.dat".
 TEST(DataFolder, GameUsesDataFilesSpelledInAnyCase) {
   GameFixture f;

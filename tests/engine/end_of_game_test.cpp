@@ -78,6 +78,10 @@ TEST(Loss, NewGameWithNothingHiddenIsWonAtOnce) {
 TEST(EmptyTitle, HasNoCellsSoAnyJudgedLetterWins) {
   GameFixture f({""});
   f.start('A');
+  EXPECT_TRUE(f.boxes.shown.empty());   // an empty title is a title: no "No hay filmotas"
+  EXPECT_EQ(f.game.intElegido(), 1);
+  EXPECT_EQ(f.game.lngLongitud(), 0);
+  EXPECT_EQ(f.game.model().cell(1), "");
   f.boxes.answer(box::kAnswerNo);
   f.game.setTxtIntroducir("x");
   EXPECT_EQ(f.game.model().panelText(1), "No es correcto");

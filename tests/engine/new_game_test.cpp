@@ -158,6 +158,26 @@ TEST(NewGame, AfterThreeMissesHidesTheGallowsAndResetsTheMisses) {
   EXPECT_EQ(f.game.model().panelText(2), "Letras no acertadas: x");
 }
 
+// The scratch file still held open cannot be deleted (55): the game in progress stays.
+TEST(NewGame, ScratchFileHeldOpenLeavesTheGameAsItWas) {
+  GameFixture f({"Mono azul", "DOS"});
+  f.start('A');
+  f.say("x");
+  const GameWindowModel before = f.game.model();
+  f.game.files().open(9, f.folder.file("Temp.dat"), 3);
+  f.nextGame('E', 2);
+  f.game.NuevaPartida();
+  EXPECT_TRUE(f.boxes.shown.empty());
+  EXPECT_EQ(f.game.strPelícula, "Mono azul");
+  EXPECT_EQ(f.game.intFallos(), 1);
+  EXPECT_EQ(f.game.model().lblCaracter, before.lblCaracter);
+  EXPECT_EQ(f.game.model().panel, before.panel);
+  EXPECT_EQ(f.folder.read("Temp.dat").size(), 9u);
+  f.game.files().close(9);
+  f.game.NuevaPartida();
+  EXPECT_EQ(f.game.strPelícula, "DOS");
+}
+
 TEST(NewGame, UnwritableFolderReportsTheScratchFileAndKeepsTheCellsEmpty) {
   GameFixture f({"Mono azul"});
   f.folder.write("Config.dat", testing::settingsFile("1", "0", "1"));
