@@ -410,7 +410,7 @@ class PrimarySelection:
 
     def read_foreign(self):
         """The selection's text once another client owns it; None when none does."""
-        for _ in deadline_loop("the selection", 0.5, fail=False):
+        for _ in deadline_loop("the selection", 1.0, fail=False):
             owner = self.x.get_selection_owner(self.atom)
             if owner not in (X.NONE, 0) and owner.id != self.me.id:
                 return self._convert()
