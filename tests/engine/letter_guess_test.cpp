@@ -152,8 +152,8 @@ TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
   f.boxes.answer(box::kAnswerNo);   // leave after the loss so the last stage stays to be seen
   for (std::size_t i = 0; i < misses.size(); ++i) {
     SCOPED_TRACE(i + 1);
-    f.say("n");   // hits in between add nothing
-    f.boxes.shown.erase(f.boxes.shown.begin(), f.boxes.shown.end());
+    f.say("n");   // a hit, then repeats: neither adds a piece
+    f.boxes.shown.clear();
     f.game.setTxtIntroducir(std::string(1, misses[i]));
     for (Piece p : stages[i]) expected[static_cast<std::size_t>(p)] = true;
     EXPECT_EQ(f.m().piezaVisible, expected);
