@@ -7,7 +7,9 @@ here="$(cd "$(dirname "$0")" && pwd)"
 
 if [ -x "$build/core_bench" ]; then
   echo "== Engine benchmarks"
-  "$build/core_bench"
+  "$build/core_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+    --benchmark_out="$build/core_bench.json" --benchmark_out_format=json
+  /usr/bin/python3 "$here/core_ratios.py" < "$build/core_bench.json"
 else
   echo "== Engine benchmarks: core_bench is not built, skipped"
 fi

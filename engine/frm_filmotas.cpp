@@ -129,6 +129,10 @@ void FrmFilmotas::mnuAyudaAcercaDe_Click() {
   handle([this] { boxes_.show(aboutText(intRegistros), kAboutTitle, box::kInformation); });
 }
 
+void FrmFilmotas::mnuArchivoAgregarFilmotas_Click(const std::function<void()>& showDialog) {
+  handle(showDialog);
+}
+
 // ---- The player's edits -------------------------------------------------------------
 
 void FrmFilmotas::setTxtIntroducir(const std::string& text) {

@@ -51,6 +51,9 @@ class FrmFilmotas {
   void mnuArchivoSalir_Click() { Salir(); }
   void cmdSalir_Click() { Salir(); }
   void mnuAyudaAcercaDe_Click();
+  // "&Agregar filmotas": `showDialog` shows the modal add-movie dialog and returns when
+  // it closes. Like a message box, it holds back the game's other handlers meanwhile.
+  void mnuArchivoAgregarFilmotas_Click(const std::function<void()>& showDialog);
   void Salir();
 
   // True once the game window has closed: later events are ignored.

@@ -68,6 +68,10 @@ void FrmFilmotas::judgeLetter(std::uint8_t code, const std::string& letterCodes)
   if (isRepeated(scratch, code)) {
     boxes_.show("La letra ''" + strLetra_ + "'' ya ha sido repetida", "Letra repetida", box::kOk);
     armTimer();
+    // A repeat in the other case can uncover the last hidden cells (with case not
+    // ignored, "m" is a hit that shows nothing; "M" then shows it and is a repeat):
+    // the game is won then, not one deliberate miss later.
+    winTest();
     return;
   }
   scratch.write(intRegistrosTemp_, letterCodes);

@@ -13,16 +13,15 @@ namespace filmotas {
 
 namespace {
 
-constexpr std::int64_t kReadAhead = 256 * 1024;
+constexpr std::int64_t kReadAhead = 512 * 1024;
 
 bool deniedForWriting(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
-// Reads up to `count` bytes at `offset`; fewer only at the end of the file.
-std::string readAt(int fd, std::int64_t offset, std::int64_t count) {
-  std::string out(static_cast<std::size_t>(count), '\0');
+// Reads up to `count` bytes at `offset` into `out`; fewer only at the end of the file.
+std::int64_t readInto(int fd, std::int64_t offset, char* out, std::int64_t count) {
   std::int64_t got = 0;
   while (got < count) {
-    const ssize_t n = ::pread(fd, out.data() + got, count - got, offset + got);
+    const ssize_t n = ::pread(fd, out + got, count - got, offset + got);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw failureFromErrno(errno);
@@ -30,7 +29,12 @@ std::string readAt(int fd, std::int64_t offset, std::int64_t count) {
     if (n == 0) break;
     got += n;
   }
-  out.resize(static_cast<std::size_t>(got));
+  return got;
+}
+
+std::string readAt(int fd, std::int64_t offset, std::int64_t count) {
+  std::string out(static_cast<std::size_t>(count), '\0');
+  out.resize(static_cast<std::size_t>(readInto(fd, offset, out.data(), count)));
   return out;
 }
 
@@ -94,18 +98,18 @@ std::string RecordFile::read(std::int64_t n) const {
 std::optional<std::string> RecordFile::readNext() {
   const std::int64_t offset = (nextRecord_ - 1) * recordLength_;
   if (!skipNext()) return std::nullopt;
-  return recordAt(std::string_view(chunk_).substr(offset - chunkStart_, recordLength_));
+  return recordAt(std::string_view(chunk_.get() + (offset - chunkStart_), recordLength_));
 }
 
 bool RecordFile::skipNext() {
   const std::int64_t offset = (nextRecord_ - 1) * recordLength_;
-  const std::int64_t inChunk = offset - chunkStart_;
-  if (inChunk < 0 || inChunk + recordLength_ > static_cast<std::int64_t>(chunk_.size())) {
+  if (offset < chunkStart_ || offset + recordLength_ > chunkStart_ + chunkLength_) {
+    if (!chunk_) chunk_.reset(new char[kReadAhead]);   // not zeroed: every byte used is read
     chunkStart_ = offset;
-    chunk_ = readAt(fd_, offset, std::max<std::int64_t>(kReadAhead, recordLength_));
+    chunkLength_ = readInto(fd_, offset, chunk_.get(), kReadAhead);
   }
   const std::int64_t at = offset - chunkStart_;
-  if (at + recordLength_ > static_cast<std::int64_t>(chunk_.size())) return false;
+  if (at + recordLength_ > chunkLength_) return false;
   const auto length = static_cast<unsigned char>(chunk_[at]) | (static_cast<unsigned char>(chunk_[at + 1]) << 8);
   if (length > recordLength_ - 2) throw Failure(failure::kBadRecordLength);
   ++nextRecord_;
@@ -130,7 +134,7 @@ void RecordFile::write(std::int64_t n, std::string_view text) {
     restore(offset, oldBytes, oldSize);
     throw failureFromErrno(error);
   }
-  chunk_.clear();  // the read-ahead may hold the old bytes
+  chunkLength_ = 0;  // the read-ahead may hold the old bytes
 }
 
 // Puts back what a failed write had partly replaced, so the file is as it was.

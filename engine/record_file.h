@@ -3,6 +3,7 @@
 // 2 bytes of little-endian length, the text's Windows-1252 bytes, zero padding to the
 // record length. Record n starts at byte (n - 1) × length. No header, no count.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,8 +48,9 @@ class RecordFile {
   int fd_ = -1;
   bool readOnly_ = false;
   // Read-ahead for readNext, so that counting a long list is one pass over its bytes.
-  std::string chunk_;
+  std::unique_ptr<char[]> chunk_;
   std::int64_t chunkStart_ = 0;
+  std::int64_t chunkLength_ = 0;
   std::int64_t nextRecord_ = 1;
 };
 

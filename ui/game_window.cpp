@@ -107,7 +107,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 void GameWindow::openAddDialog() {
   AddMovieDialog dialog(game_, this);
   setAddDialogCloser([&dialog] { dialog.closeIfOpen(); });
-  dialog.run();
+  game_.mnuArchivoAgregarFilmotas_Click([&dialog] { dialog.run(); });
   setAddDialogCloser(nullptr);
 }
 

@@ -23,6 +23,22 @@ struct Game : GameFixture {
   }
 };
 
+// With case not ignored, "m" is a hit that shows nothing; "M" then uncovers the last
+// cell and is reported as repeated. The title is complete: the game is won there.
+TEST(Win, RepeatThatUncoversTheLastCellWins) {
+  GameFixture f({"Mm"});
+  f.folder.write("Config.dat", testing::settingsFile("1", "0", "0"));
+  f.start('A');
+  f.say("m");
+  ASSERT_TRUE(f.boxes.shown.empty());
+  EXPECT_EQ(f.game.model().cell(1), "-");
+  f.nextGame('A');
+  f.game.setTxtIntroducir("M");
+  ASSERT_EQ(f.boxes.shown.size(), 2u);
+  EXPECT_EQ(f.boxes.shown[0].title, "Letra repetida");
+  EXPECT_EQ(f.boxes.shown[1].text, kWonText);
+}
+
 TEST(Win, LastLetterShowsTheVerdictThenTheWonDialogAndYesStartsAGame) {
   Game f({"Mono azul", "DOS"});
   f.game.setChkSePuedenVocales(1);

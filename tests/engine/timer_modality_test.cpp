@@ -104,6 +104,20 @@ TEST(Modality, TickDuringAMessageBoxRunsOnceAfterTheHandler) {
                                       {Control::tmrContador, 0}, {Control::panel, 1}}));
 }
 
+// The add-movie dialog is modal like a box: the game's tick waits for it to close.
+TEST(Modality, TickDuringTheAddMovieDialogRunsWhenItCloses) {
+  MonoAzul f;
+  f.game.setTxtIntroducir("m");
+  std::string boxWhileOpen;
+  f.game.mnuArchivoAgregarFilmotas_Click([&] {
+    f.game.tmrContador_Timer();
+    boxWhileOpen = f.m().txtIntroducir;
+  });
+  EXPECT_EQ(boxWhileOpen, "m");
+  EXPECT_EQ(f.m().txtIntroducir, "");
+  EXPECT_EQ(f.m().tmrContadorInterval, 0);
+}
+
 TEST(Modality, TickDuringThePlayAgainQuestionActsOnTheNewGame) {
   MonoAzul f;
   for (const char* miss : {"x", "k", "w", "q"}) f.say(miss);
