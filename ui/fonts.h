@@ -3,13 +3,21 @@
 // Liberation fonts take their place; the old dialog fonts become the desktop's UI font.
 #include <QApplication>
 #include <QFont>
-#include <QStringList>
+#include <QFontDatabase>
+#include <QString>
 
 namespace filmotas::ui {
 
+// The design's family when installed, else its stand-in. Asking for a missing family
+// by name sends Qt through the desktop's whole fallback search at start-up; asking
+// for one that is there costs nothing.
+inline QString installedFamily(const QString& wanted, const QString& standIn) {
+  return QFontDatabase::families().contains(wanted) ? wanted : standIn;
+}
+
 inline QFont courierNew(double points, bool bold) {
-  QFont f;
-  f.setFamilies({"Courier New", "Liberation Mono"});
+  static const QString family = installedFamily("Courier New", "Liberation Mono");
+  QFont f(family);
   f.setStyleHint(QFont::Monospace);
   f.setPointSizeF(points);
   f.setBold(bold);
@@ -17,8 +25,8 @@ inline QFont courierNew(double points, bool bold) {
 }
 
 inline QFont arial(double points, bool bold = false) {
-  QFont f;
-  f.setFamilies({"Arial", "Liberation Sans"});
+  static const QString family = installedFamily("Arial", "Liberation Sans");
+  QFont f(family);
   f.setStyleHint(QFont::SansSerif);
   f.setPointSizeF(points);
   f.setBold(bold);
