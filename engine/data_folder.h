@@ -10,6 +10,10 @@ inline constexpr const char* kScratchFile = "Temp.dat";
 inline constexpr const char* kSettingsFile = "Config.dat";
 inline constexpr const char* kHelpFile = "Ayuda.dat";
 
+// Record lengths: a title of up to 50 characters, one letter, a setting of two digits.
+inline constexpr int kMovieRecordLength = 52;
+inline constexpr int kScratchRecordLength = 3;
+
 class DataFolder {
  public:
   explicit DataFolder(std::string folder) : folder_(std::move(folder)) {}

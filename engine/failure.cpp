@@ -47,6 +47,11 @@ Failure failureFromErrno(int error) {
   }
 }
 
+void raiseCount(std::int16_t& counter) {
+  if (counter == INT16_MAX) throw Failure(failure::kOverflow);
+  ++counter;
+}
+
 std::string generalErrorText(const Failure& f) {
   return "Error " + std::to_string(f.number()) + ":\r\n\r\n" + f.description();
 }

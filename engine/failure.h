@@ -33,6 +33,9 @@ class Failure : public std::runtime_error {
   std::string description_;
 };
 
+// Counts one up: 16-bit counters overflow into failure 6, never into negative numbers.
+void raiseCount(std::int16_t& counter);
+
 // The Spanish description of a failure number.
 std::string describeFailure(std::int16_t number);
 

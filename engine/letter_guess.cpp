@@ -8,7 +8,6 @@ namespace filmotas {
 
 namespace {
 
-constexpr int kScratchRecordLength = 3;
 constexpr int kLosingMisses = 5;
 
 bool isPlainVowel(const std::string& letter) {
@@ -17,11 +16,6 @@ bool isPlainVowel(const std::string& letter) {
 
 bool matches(std::uint8_t candidate, std::uint8_t code, std::optional<std::uint8_t> partner) {
   return candidate == code || (partner && candidate == *partner);
-}
-
-void raise(std::int16_t& counter) {
-  if (counter == INT16_MAX) throw Failure(failure::kOverflow);
-  ++counter;
 }
 
 }  // namespace
@@ -60,7 +54,7 @@ void FrmFilmotas::judgeLetter(std::uint8_t code, const std::string& letterCodes)
     }
   }
 
-  raise(intRegistrosTemp_);   // reserved even when the letter turns out to be repeated
+  raiseCount(intRegistrosTemp_);   // reserved even when the letter turns out to be repeated
   strArchivoTemp_ = folder_.path(kScratchFile);
   intArchivoTemp_ = files_.freeFile();
   CloseOnExit closeScratch(files_, intArchivoTemp_);
@@ -83,7 +77,7 @@ void FrmFilmotas::judgeLetter(std::uint8_t code, const std::string& letterCodes)
   }
   if (blnFallo_) {
     setPanel(1, "No es correcto");
-    raise(intFallos_);
+    raiseCount(intFallos_);
     setPanel(2, model_.panelText(2) + model_.txtIntroducir);
     showStage(intFallos_);
     if (intFallos_ >= kLosingMisses) {

@@ -9,8 +9,6 @@ namespace filmotas {
 
 namespace {
 
-constexpr int kMovieRecordLength = 52;
-constexpr int kScratchRecordLength = 3;
 constexpr const char* kNoTitlesText =
     "No hay ninguna película almacenada. Para poder jugar tendrá que agregar filmotas o "
     "instalar de nuevo el programa.";
@@ -18,12 +16,6 @@ constexpr const char* kNoTitlesTitle = "No hay filmotas";
 constexpr const char* kMissesPrefix = "Letras no acertadas: ";
 constexpr const char* kVowelPrefix = "Vocal asignada: ";
 constexpr const char* kVowels = "AEIOU";
-
-// 16-bit counters overflow into failure 6, never into negative numbers.
-void raise(std::int16_t& counter) {
-  if (counter == INT16_MAX) throw Failure(failure::kOverflow);
-  ++counter;
-}
 
 }  // namespace
 
@@ -82,7 +74,7 @@ void FrmFilmotas::startNewGame() {
 
 // The number of whole records; a list longer than 32767 titles overflows (6).
 void FrmFilmotas::countTitles(RecordFile& list) {
-  while (list.skipNext()) raise(intRegistros);
+  while (list.skipNext()) raiseCount(intRegistros);
 }
 
 // k = r × intRegistros in single precision, rounded half to even; drawn again while it
@@ -106,14 +98,14 @@ void FrmFilmotas::AsignarVocal() {
   strVocal = std::string(1, kVowels[k - 1]);
   setPanel(3, kVowelPrefix + strVocal);
 
-  raise(intRegistrosTemp_);
+  raiseCount(intRegistrosTemp_);
   strArchivoTemp_ = folder_.path(kScratchFile);
   intArchivoTemp_ = files_.freeFile();
   const std::string lower(1, static_cast<char>(strVocal[0] + 32));
   CloseOnExit closeScratch(files_, intArchivoTemp_);
   RecordFile& scratch = files_.open(intArchivoTemp_, strArchivoTemp_, kScratchRecordLength);
   scratch.write(intRegistrosTemp_, strVocal);
-  raise(intRegistrosTemp_);
+  raiseCount(intRegistrosTemp_);
   scratch.write(intRegistrosTemp_, lower);
 }
 

@@ -7,7 +7,6 @@ namespace filmotas {
 
 namespace {
 
-constexpr int kMovieRecordLength = 52;
 constexpr std::int64_t kMostTitles = INT16_MAX;   // the count lives in a 16-bit member
 constexpr const char* kUnencodableText = "El título contiene caracteres que no se pueden guardar: ";
 constexpr const char* kListFullText =

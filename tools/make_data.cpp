@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kMovieRecordLength = 52;
 constexpr std::size_t kLongestTitle = 50;
 constexpr std::int64_t kMostTitles = 32767;   // the game counts its titles in 16 bits
 
@@ -72,7 +71,7 @@ void writeMovieList(const std::string& source, const filmotas::DataFolder& folde
   if (existsAnySpelling(folder, filmotas::kMovieListFile)) return;
   PartialFile partial(folder.path(filmotas::kMovieListFile));
   {
-    filmotas::RecordFile list(partial.path(), kMovieRecordLength);
+    filmotas::RecordFile list(partial.path(), filmotas::kMovieRecordLength);
     std::int64_t n = 0;
     for (const std::string& title : readLines(source)) {
       if (title.empty()) continue;

@@ -15,22 +15,22 @@ inline QString installedFamily(const QString& wanted, const QString& standIn) {
   return QFontDatabase::families().contains(wanted) ? wanted : standIn;
 }
 
-inline QFont courierNew(double points, bool bold) {
-  static const QString family = installedFamily("Courier New", "Liberation Mono");
+inline QFont fontOf(const QString& family, QFont::StyleHint hint, double points, bool bold) {
   QFont f(family);
-  f.setStyleHint(QFont::Monospace);
+  f.setStyleHint(hint);
   f.setPointSizeF(points);
   f.setBold(bold);
   return f;
 }
 
+inline QFont courierNew(double points, bool bold) {
+  static const QString family = installedFamily("Courier New", "Liberation Mono");
+  return fontOf(family, QFont::Monospace, points, bold);
+}
+
 inline QFont arial(double points, bool bold = false) {
   static const QString family = installedFamily("Arial", "Liberation Sans");
-  QFont f(family);
-  f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
+  return fontOf(family, QFont::SansSerif, points, bold);
 }
 
 // "MS Sans Serif 8.25 pt" and the standard 8-point dialog font.
