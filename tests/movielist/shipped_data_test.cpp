@@ -1,0 +1,86 @@
+// The data that ships with the program: the UTF-8 sources under data/ and the files
+// the build step make_data writes from them beside the program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+
+#include "engine/utf8.h"
+#include "engine/windows1252.h"
+#include "help/help_topics.h"
+#include "support/fakes.h"
+
+using namespace filmotas;
+using namespace filmotas::testing;
+
+namespace {
+
+// The lines of a source under data/, without their terminators (LF or CR LF).
+std::vector<std::string> sourceLines(const char* name) {
+  std::ifstream in(std::string(FILMOTAS_SOURCE_DIR "/data/") + name, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+bool makeData(const TempFolder& program, const std::string& data = FILMOTAS_SOURCE_DIR "/data") {
+  const std::string command =
+      "'" FILMOTAS_BUILD_DIR "/make_data' '" + data + "' '" + program.path().string() + "' 2>/dev/null";
+  return std::system(command.c_str()) == 0;
+}
+
+}  // namespace
+
+TEST(ShippedData, MovieListHoldsDistinctTitlesThatFitARecord) {
+  const auto titles = sourceLines("peliculas.txt");
+  EXPECT_GE(titles.size(), 300u);
+  std::set<std::string> seen;
+  for (std::string t : titles) {
+    // A blank at either end or a doubled one would be a cell nobody can see to answer.
+    EXPECT_TRUE(!t.empty() && t.front() != ' ' && t.back() != ' ' && t.find("  ") == std::string::npos) << t;
+    EXPECT_TRUE(windows1252::canEncode(t) && utf8::length(t) <= 50) << t;
+    for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(seen.insert(t).second) << "twice: " << t;
+  }
+}
+
+TEST(ShippedData, EveryShownHelpEntryHasATextInTheCodePage) {
+  const auto lines = sourceLines("ayuda.txt");
+  for (const std::string& line : lines) EXPECT_TRUE(windows1252::canEncode(line)) << line;
+  for (const help::Topic& t : help::kTopics)
+    for (int entry = t.firstEntry; entry < t.firstEntry + t.rowCount; ++entry)
+      EXPECT_FALSE(lines.at(static_cast<std::size_t>(entry - 1)).empty()) << "help entry " << entry;
+}
+
+TEST(ShippedData, BuildStepWritesWholeRecordsAndCrLfLines) {
+  const auto titles = sourceLines("peliculas.txt");
+  TempFolder program;
+  program.write("Filmotas.dat.part", std::string((titles.size() + 1) * 52, 'x'));   // an interrupted run's
+  ASSERT_TRUE(makeData(program));
+  EXPECT_EQ(program.read("Filmotas.dat"), movieList(titles));
+  std::string help;
+  for (const std::string& line : sourceLines("ayuda.txt")) help += *windows1252::encode(line) + "\r\n";
+  EXPECT_EQ(program.read("Ayuda.dat"), help);
+  EXPECT_FALSE(program.exists("Filmotas.dat.part"));
+}
+
+TEST(ShippedData, BuildStepKeepsTheFilesThereAndRefusesABadSource) {
+  TempFolder program, data;
+  program.write("FILMOTAS.DAT", record("Solo una", 52));
+  program.write("ayuda.DAT", "Texto propio\r\n");
+  ASSERT_TRUE(makeData(program));
+  EXPECT_EQ(program.read("FILMOTAS.DAT"), record("Solo una", 52));
+  EXPECT_EQ(program.read("ayuda.DAT"), "Texto propio\r\n");
+  EXPECT_FALSE(program.exists("Filmotas.dat") || program.exists("Ayuda.dat"));
+
+  for (const std::string bad : {"Título con ✓", "Un título que pasa de los cincuenta caracteres de largo"}) {
+    data.write("peliculas.txt", "Casablanca\n" + bad + "\n");
+    TempFolder fresh;
+    EXPECT_FALSE(makeData(fresh, data.path().string())) << bad;
+    EXPECT_TRUE(std::filesystem::is_empty(fresh.path())) << bad;
+  }
+}
