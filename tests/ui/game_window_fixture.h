@@ -1,19 +1,15 @@
 #pragma once
-// A game window in a temporary program folder, and a script that answers its message
-// boxes: each box is answered by pressing the button with the scripted caption, and a
-// box beyond the script gets its escape button, so a test meets a wrong box as a failed
-// comparison instead of hanging in a modal loop.
+// Widget-test helpers: a game window in a temporary program folder, typing, and acting
+// inside modal loops so that an unanswered window fails a check instead of hanging.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWidget>
 #include <QtTest>
-#include <deque>
+#include <functional>
 #include <memory>
 
 #include "engine/windows1252.h"
@@ -21,58 +17,46 @@
 
 namespace filmotas::testing {
 
-struct SeenBox {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon;
-  QString pressed;
-};
+// Runs `step` once inside the modal loop of the first active modal widget of kind T,
+// then closes that widget if the step left it open (a failed check returns early).
+template <typename T>
+void whenModal(std::function<void(T&)> step) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
+    QPointer<T> modal = dynamic_cast<T*>(QApplication::activeModalWidget());
+    if (!modal) return;
+    poll->stop();
+    poll->deleteLater();
+    step(*modal);
+    if (modal && modal->isVisible()) modal->close();
+  });
+  poll->start(5);
+}
 
+// While it lives, answers every message box with the next scripted caption, or with its
+// escape button once the script is used up; `seen` keeps {title, text} of each box.
 class BoxScript {
  public:
   BoxScript() {
-    poll_.setInterval(5);
-    QObject::connect(&poll_, &QTimer::timeout, [this] { answerOpenBox(); });
-    poll_.start();
+    QObject::connect(&poll_, &QTimer::timeout, [this] { answer(); });
+    poll_.start(5);
   }
-
-  // The next box is answered with the button captioned `button`, after `delayMs`.
-  void expect(const QString& button, int delayMs = 0) { script_.push_back({button, delayMs}); }
-  bool finished() const { return script_.empty(); }
-  const QList<SeenBox>& seen() const { return seen_; }
-  const SeenBox& last() const { return seen_.back(); }
+  QStringList script;
+  QList<QStringList> seen;
 
  private:
-  struct Answer {
-    QString button;
-    int delayMs;
-  };
-
-  void answerOpenBox() {
+  void answer() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    Answer answer = script_.empty() ? Answer{QString(), 0} : script_.front();
-    if (answer.delayMs > 0 && !waiting_.isValid()) waiting_.start();
-    if (waiting_.isValid() && waiting_.elapsed() < answer.delayMs) return;
-    waiting_.invalidate();
-    if (!script_.empty()) script_.pop_front();
-    QAbstractButton* button = buttonCaptioned(*box, answer.button);
-    if (!button) button = box->escapeButton();
-    seen_.push_back({box->windowTitle(), box->text(), box->icon(), button ? button->text() : QString()});
-    if (button) button->click();
-  }
-
-  static QAbstractButton* buttonCaptioned(QMessageBox& box, const QString& caption) {
-    for (QAbstractButton* b : box.buttons()) {
-      if (b->text() == caption) return b;
+    const QString caption = script.isEmpty() ? QString() : script.takeFirst();
+    QAbstractButton* button = box->escapeButton();
+    for (QAbstractButton* b : box->buttons()) {
+      if (b->text() == caption) button = b;
     }
-    return nullptr;
+    seen << QStringList{box->windowTitle(), box->text()};
+    button->click();
   }
-
   QTimer poll_;
-  std::deque<Answer> script_;
-  QList<SeenBox> seen_;
-  QElapsedTimer waiting_;
 };
 
 // A movie-list record: 2-byte little-endian length, Windows-1252 bytes, zero padding.
@@ -80,35 +64,29 @@ inline QByteArray movieRecord(const char* utf8Title) {
   const std::string bytes = *windows1252::encode(utf8Title);
   QByteArray r(52, '\0');
   r[0] = static_cast<char>(bytes.size());
-  r.replace(2, static_cast<qsizetype>(bytes.size()), QByteArray::fromStdString(bytes));
-  return r;
+  return r.replace(2, static_cast<qsizetype>(bytes.size()), QByteArray::fromStdString(bytes));
 }
 
-// A program folder holding a movie list, and the game window playing in it.
-class GameInFolder {
- public:
-  explicit GameInFolder(std::initializer_list<const char*> titles) {
-    QByteArray list;
-    for (const char* title : titles) list += movieRecord(title);
-    write("Filmotas.dat", list);
+// A program folder holding a one-title movie list, and the game window playing in it;
+// its message boxes are answered by `boxes`.
+struct GameInFolder {
+  explicit GameInFolder(const char* title) {
+    QFile list(dir.filePath("Filmotas.dat"));
+    if (list.open(QIODevice::WriteOnly)) list.write(movieRecord(title));
+    list.close();
     window = std::make_unique<ui::GameWindow>(dir.path());
+    window->start();
   }
-
   QByteArray read(const QString& name) const {
     QFile file(dir.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
-  bool exists(const QString& name) const { return QFile::exists(dir.filePath(name)); }
-  void write(const QString& name, const QByteArray& bytes) const {
-    QFile file(dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-  }
-
   template <typename T>
   T* find(const char* utf8Name) const {
     return window->findChild<T*>(QString::fromUtf8(utf8Name));
   }
 
+  BoxScript boxes;
   QTemporaryDir dir;
   std::unique_ptr<ui::GameWindow> window;
 };

@@ -1,268 +1,171 @@
-// The game window's design: its four heights, the places of the cells and of the gallows
-// pieces, its names for code and assistive technology, its menu tree, and the controls
-// that the whole-title answer mode puts away and brings back.
+// The game window: its heights under the display toggles, where the cells and the
+// gallows pieces lie, its names, the menus of answer mode, the About box, and a game
+// played with its boxes answered, down to the settings written on closing.
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QImage>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
-#include <QtTest>
 
 #include "game_window_fixture.h"
+#include "ui/add_movie_dialog.h"
 #include "ui/gallows_widget.h"
 #include "ui/twips.h"
 
 using namespace filmotas;
 using namespace filmotas::testing;
-using filmotas::ui::GallowsWidget;
 using filmotas::ui::px;
-using filmotas::ui::rectAt;
 
 class GameWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-  void init();
-  void cleanup();
+  void init() { game = std::make_unique<GameInFolder>("Mono azul"); }
+  void cleanup() { game.reset(); }
 
-  void fixedWindowWithItsOwnIcon();
-  void heightsFollowTheDisplayToggles();
-  void cellsRunInOneRow();
-  void controlsSitAtTheirDesignPlaces();
-  void gallowsPiecesLieWhereTheyAreDrawn();
-  void everyControlIsNamedTwiceAndLabelsKeepTheirText();
-  void menuTreeWithAccessKeysSeparatorsAndChecks();
-  void answerModePutsAwayAndBringsBack();
+  void heightsAndStatusBarFollowTheToggles();
+  void cellsAndGallowsPiecesLieWhereDrawn();
+  void everyWidgetIsNamedAndLabelsKeepTheirText();
+  void answerModeDisablesMenusAndBringsThemBack();
+  void aboutBoxTellsVersionAndLiveCount();
+  void playedGameAnswersBoxesAndWritesSettingsOnClose();
 
  private:
   QAction* action(const char* name) const { return game->window->findChild<QAction*>(name); }
-  // Height of the window below the menu bar, in pixels, once the layout has settled.
-  int clientHeight() const;
-
   std::unique_ptr<GameInFolder> game;
-  std::unique_ptr<BoxScript> boxes;
 };
 
-void GameWindowTest::init() {
-  boxes = std::make_unique<BoxScript>();
-  game = std::make_unique<GameInFolder>(std::initializer_list<const char*>{"Mono azul"});
-  game->window->start();
-}
-
-void GameWindowTest::cleanup() {
-  game.reset();
-  boxes.reset();
-}
-
-int GameWindowTest::clientHeight() const {
-  QApplication::processEvents();   // let the main window lay itself out again
-  return game->window->height() - game->window->centralWidget()->y();
-}
-
-void GameWindowTest::fixedWindowWithItsOwnIcon() {
+void GameWindowTest::heightsAndStatusBarFollowTheToggles() {
+  struct Step { const char* toggle; int clientTwips; bool bar; };
+  const Step steps[] = {{"", 2085, true},
+                        {"mnuOpcionesVerBarra", 1770, false},
+                        {"mnuOpcionesMostrarOpciones", 3145, false},
+                        {"mnuOpcionesVerBarra", 3460, true},
+                        {"mnuOpcionesMostrarOpciones", 2085, true}};
   ui::GameWindow& w = *game->window;
-  QCOMPARE(w.windowTitle(), QString("Filmotas"));
-  QCOMPARE(w.objectName(), QString("frmFilmotas"));
-  QVERIFY(!w.windowIcon().isNull());
-  QCOMPARE(w.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
-  QCOMPARE(w.minimumSize(), w.maximumSize());
-  QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
-  QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-  QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
-}
-
-// Outer heights 2750, 2435, 4125 and 3810 less 665 twips of caption and borders.
-void GameWindowTest::heightsFollowTheDisplayToggles() {
-  auto* bar = game->find<QStatusBar>("stbBarraDeEstado");
-  QAction* options = action("mnuOpcionesMostrarOpciones");
-  QAction* statusBar = action("mnuOpcionesVerBarra");
-  QCOMPARE(game->window->width(), px(6270));
-  QCOMPARE(clientHeight(), px(2085));
-  QVERIFY(bar->isVisible() && statusBar->isChecked() && !options->isChecked());
-
-  statusBar->trigger();
-  QCOMPARE(clientHeight(), px(1770));
-  QVERIFY(!bar->isVisible() && !statusBar->isChecked());
-  statusBar->trigger();
-  QCOMPARE(clientHeight(), px(2085));
-  QVERIFY(bar->isVisible() && statusBar->isChecked());
-
-  options->trigger();
-  QCOMPARE(clientHeight(), px(3460));
-  QVERIFY(options->isChecked());
-  // The options frame is in full view, with the status bar docked under it.
-  auto* frame = game->find<QGroupBox>("fraOpciones");
-  QCOMPARE(frame->geometry(), rectAt(120, 1800, 6015, 1215));
-  QCOMPARE(bar->geometry().top(), game->window->centralWidget()->geometry().bottom() + 1);
-  QCOMPARE(bar->height(), px(315));
-  QVERIFY(frame->geometry().bottom() < game->window->centralWidget()->height());
-
-  statusBar->trigger();
-  QCOMPARE(clientHeight(), px(3145));
-  options->trigger();
-  QCOMPARE(clientHeight(), px(1770));
-  QCOMPARE(game->window->width(), px(6270));
-}
-
-void GameWindowTest::cellsRunInOneRow() {
-  for (int i = 1; i <= kCellCount; ++i) {
-    const QString name = QStringLiteral("lblCaracter(%1)").arg(i);
-    auto* cell = game->window->findChild<QLabel*>(name);
-    QVERIFY2(cell, qPrintable(name));
-    QCOMPARE(cell->geometry(), QRect(8 * i, 8, 9, 17));
-    QVERIFY(cell->font().bold());
-    QCOMPARE(cell->font().pointSizeF(), 9.75);
-    const QString shown = QFontInfo(cell->font()).family();
-    QVERIFY2(shown == "Courier New" || shown == "Liberation Mono", qPrintable(shown));
-    QVERIFY(!cell->autoFillBackground());
+  for (const Step& step : steps) {
+    if (*step.toggle) action(step.toggle)->trigger();
+    QApplication::processEvents();
+    QCOMPARE(w.height(), w.menuBar()->height() + px(step.clientTwips));
+    QCOMPARE(w.statusBar()->isVisible(), step.bar);
+    QCOMPARE(action("mnuOpcionesVerBarra")->isChecked(), step.bar);
   }
-  QCOMPARE(game->find<QLabel>("lblCaracter(50)")->geometry().right(), px(6135) - 1);
-  QVERIFY(!game->find<QLabel>("lblCaracter(0)"));
-  QVERIFY(!game->find<QLabel>("lblCaracter(51)"));
 }
 
-void GameWindowTest::controlsSitAtTheirDesignPlaces() {
-  auto* letter = game->find<QLineEdit>("txtIntroducir");
-  QCOMPARE(letter->geometry(), QRect(24, 48, 33, 27));
-  QCOMPARE(letter->maxLength(), 1);
-  QVERIFY(letter->font().bold());
-  QCOMPARE(letter->font().pointSizeF(), 15.75);
-  QCOMPARE(game->find<QLineEdit>("txtResponder")->geometry(), QRect(104, 48, 241, 21));
-  QCOMPARE(game->find<QPushButton>("cmdAceptar")->geometry(), QRect(352, 48, 57, 25));
-  QCOMPARE(game->find<QWidget>("linSeparación1")->geometry(), QRect(104, 80, 304, 1));
-  QCOMPARE(game->find<QWidget>("linSeparación2")->geometry(), QRect(104, 81, 305, 1));
-  QCOMPARE(game->find<QPushButton>("chkResponder")->geometry(), QRect(256, 88, 73, 25));
-  QVERIFY(game->find<QPushButton>("chkResponder")->isCheckable());
-  QCOMPARE(game->find<QPushButton>("cmdSalir")->geometry(), QRect(336, 88, 73, 25));
-  QCOMPARE(game->find<QWidget>("picDibujo")->geometry(), QRect(104, 40, 73, 73));
-
-  QCOMPARE(game->find<QCheckBox>("chkMayusculas")->geometry(), QRect(16, 24, 177, 21));
-  QCOMPARE(game->find<QCheckBox>("chkSePuedenVocales")->geometry(), QRect(16, 48, 177, 21));
-  QCOMPARE(game->find<QLabel>("lblRapidezTexto")->pos(), QPoint(208, 24));
-  QCOMPARE(game->find<QLabel>("lblRapidez")->pos(), QPoint(304, 24));
-  auto* slider = game->find<QSlider>("sldRapidez");
-  QCOMPARE(slider->geometry(), QRect(200, 40, 169, 33));
-  QCOMPARE(slider->minimum(), 0);
-  QCOMPARE(slider->maximum(), 10);
-  QCOMPARE(slider->orientation(), Qt::Horizontal);
-  QVERIFY(slider->tickPosition() != QSlider::NoTicks);
-  // The label's text never runs into the wait label beside it.
-  QVERIFY(game->find<QLabel>("lblRapidezTexto")->geometry().right() < 304);
-}
-
-// Each piece drawn alone shows ink on its own line (or head) and nowhere else is it drawn
-// when hidden; the interior starts inside the box's 2-pixel border.
-void GameWindowTest::gallowsPiecesLieWhereTheyAreDrawn() {
-  QCOMPARE(GallowsWidget::lineOf(Piece::linPalo1), QLine(56, 64, 56, 8));
-  QCOMPARE(GallowsWidget::lineOf(Piece::linPalo4), QLine(40, 8, 56, 32));
-  QCOMPARE(GallowsWidget::lineOf(Piece::linCuerpo), QLine(24, 32, 24, 49));
-  QCOMPARE(GallowsWidget::lineOf(Piece::linPierna2), QLine(16, 64, 24, 48));
-  QCOMPARE(GallowsWidget::headRect(), QRect(16, 16, 17, 17));
-
-  GallowsWidget gallows;
+// Pixels from the box's interior: x1 y1 x2 y2 of each line, x y w h of the head.
+void GameWindowTest::cellsAndGallowsPiecesLieWhereDrawn() {
+  for (int i = 1; i <= kCellCount; ++i) {
+    QCOMPARE(game->window->findChild<QLabel*>(QStringLiteral("lblCaracter(%1)").arg(i))->geometry(),
+             QRect(8 * i, 8, 9, 17));
+  }
+  const int pieces[kPieceCount][4] = {{56, 64, 56, 8},  {24, 8, 56, 8},   {24, 16, 24, 8},  {40, 8, 56, 32},
+                                      {16, 16, 17, 17}, {24, 32, 24, 49}, {32, 64, 24, 48}, {16, 64, 24, 48},
+                                      {32, 40, 24, 32}, {24, 32, 16, 40}};
+  ui::GallowsWidget gallows;
   gallows.resize(73, 73);
   const QColor ink = gallows.palette().color(QPalette::WindowText);
   for (int p = 0; p < kPieceCount; ++p) {
     const auto piece = static_cast<Piece>(p);
-    const QPoint onPiece =
-        piece == Piece::shpCabeza ? QPoint(24, 16) : GallowsWidget::lineOf(piece).center();
-    const QPoint probe = onPiece + QPoint(2, 2);
-    QCOMPARE(gallows.grab().toImage().pixelColor(probe) == ink, false);
-    gallows.setPieceVisible(piece, true);
-    QVERIFY2(gallows.property(kPieceNames[static_cast<std::size_t>(p)]).toBool(), kPieceNames[p]);
-    QCOMPARE(gallows.grab().toImage().pixelColor(probe), ink);
+    const int* at = pieces[p];
+    const bool head = piece == Piece::shpCabeza;
+    if (head) QCOMPARE(ui::GallowsWidget::headRect(), QRect(at[0], at[1], at[2], at[3]));
+    else QCOMPARE(ui::GallowsWidget::lineOf(piece), QLine(at[0], at[1], at[2], at[3]));
+    // Drawn alone, each piece puts ink on its own place only while it is shown.
+    const QPoint middle =
+        head ? QPoint(at[0] + at[2] / 2, at[1]) : QLine(at[0], at[1], at[2], at[3]).center();
+    const QPoint onPiece = gallows.contentsRect().topLeft() + middle;
+    for (const bool shown : {false, true}) {
+      gallows.setPieceVisible(piece, shown);
+      QCOMPARE(gallows.property(kPieceNames[static_cast<std::size_t>(p)]).toBool(), shown);
+      QCOMPARE(gallows.grab().toImage().pixelColor(onPiece) == ink, shown);
+    }
     gallows.setPieceVisible(piece, false);
   }
 }
 
-void GameWindowTest::everyControlIsNamedTwiceAndLabelsKeepTheirText() {
-  for (const char* name :
-       {"txtIntroducir", "txtResponder", "cmdAceptar", "linSeparación1", "linSeparación2", "chkResponder",
-        "cmdSalir", "picDibujo", "fraOpciones", "chkMayusculas", "chkSePuedenVocales", "lblRapidezTexto",
-        "lblRapidez", "sldRapidez", "stbBarraDeEstado", "mnuArchivo", "mnuOpciones", "mnuAyuda"}) {
-    QVERIFY2(game->find<QWidget>(name), name);
-  }
-  QVERIFY(game->window->findChild<QTimer*>("tmrContador"));
-  for (QWidget* w : game->window->findChildren<QWidget*>()) {
-    const QString name = w->objectName();
-    if (name.isEmpty() || name.startsWith("qt_")) continue;
-    QCOMPARE(w->accessibleDescription(), name);
-    if (qobject_cast<QLabel*>(w)) {
-      QVERIFY2(w->accessibleName().isEmpty(), qPrintable(name));
+// The add-movie dialog (a child of the game window) and the help window are checked too.
+void GameWindowTest::everyWidgetIsNamedAndLabelsKeepTheirText() {
+  const ui::AddMovieDialog add(game->window->game(), game->window.get());
+  ui::HelpWindow help(game->window->game().dataFolder(), game->window->messageBoxes());
+  int named = 0;
+  for (QWidget* top : {static_cast<QWidget*>(game->window.get()), static_cast<QWidget*>(&help)}) {
+    const QWidgetList widgets = top->findChildren<QWidget*>() << top;
+    for (QWidget* w : widgets) {
+      const QString name = w->objectName();
+      if (name.isEmpty() || name.startsWith("qt_")) continue;
+      ++named;
+      QCOMPARE(w->accessibleDescription(), name);
+      if (qobject_cast<QLabel*>(w)) QVERIFY2(w->accessibleName().isEmpty(), qPrintable(name));
+      const auto* button = qobject_cast<QAbstractButton*>(w);
+      if ((button && button->text().isEmpty()) || qobject_cast<QLineEdit*>(w) || qobject_cast<QSlider*>(w))
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(name));
     }
   }
-  for (const char* unlabelled :
-       {"txtIntroducir", "txtResponder", "sldRapidez", "linSeparación1", "stbBarraDeEstado"}) {
-    QVERIFY2(!game->find<QWidget>(unlabelled)->accessibleName().isEmpty(), unlabelled);
-  }
-  QCOMPARE(game->find<QWidget>("picDibujo")->accessibleName(), QString("Horca: 0 fallos"));
+  // Game: itself, 50 cells, 14 controls, 3 menus, the status bar and its 3 panels, and
+  // the dialog's 4 widgets. Help: itself, 3 topic rows of 3, 8 sub-topic rows of 3, 4 more.
+  QCOMPARE(named, 76 + 38);
 }
 
-void GameWindowTest::menuTreeWithAccessKeysSeparatorsAndChecks() {
-  const QList<QAction*> menus = game->window->menuBar()->actions();
-  QCOMPARE(menus.size(), 3);
-  const QStringList menuCaptions = {"&Archivo", "&Opciones", "A&yuda"};
-  const QList<QStringList> items = {
-      {"mnuArchivoNuevaPartida", "mnuArchivoAgregarFilmotas", "mnuArchivoLinea", "mnuArchivoSalir"},
-      {"mnuOpcionesMostrarOpciones", "mnuOpcionesVerBarra"},
-      {"mnuAyudaAyuda", "mnuAyudaLinea", "mnuAyudaAcercaDe"}};
-  const QList<QStringList> captions = {{"&Nueva partida", "&Agregar filmotas", "", "&Salir"},
-                                       {"&Mostrar opciones", "&Barra de estado"},
-                                       {"&Ayuda", "", "A&cerca de..."}};
-  for (int m = 0; m < 3; ++m) {
-    QCOMPARE(menus[m]->text(), menuCaptions[m]);
-    const QList<QAction*> actions = menus[m]->menu()->actions();
-    QCOMPARE(actions.size(), items[m].size());
-    for (int i = 0; i < actions.size(); ++i) {
-      QCOMPARE(actions[i]->objectName(), items[m][i]);
-      QCOMPARE(actions[i]->text(), captions[m][i]);
-      QCOMPARE(actions[i]->isSeparator(), captions[m][i].isEmpty());
-      QVERIFY(actions[i]->shortcut().isEmpty());
-      QCOMPARE(actions[i]->isCheckable(), m == 1);
-    }
+void GameWindowTest::answerModeDisablesMenusAndBringsThemBack() {
+  const std::pair<const char*, bool> enabledInAnswerMode[] = {
+      {"mnuArchivoNuevaPartida", false}, {"mnuArchivoAgregarFilmotas", false},
+      {"mnuOpcionesMostrarOpciones", false}, {"mnuArchivoSalir", true},
+      {"mnuOpcionesVerBarra", true}, {"mnuAyudaAyuda", true}, {"mnuAyudaAcercaDe", true}};
+  for (const bool answering : {true, false}) {
+    QTest::mouseClick(game->find<QPushButton>("chkResponder"), Qt::LeftButton);
+    QCOMPARE(game->find<QWidget>("txtResponder")->isVisible(), answering);
+    QCOMPARE(game->find<QWidget>("picDibujo")->isVisible(), !answering);
+    QCOMPARE(game->find<QWidget>("txtIntroducir")->isEnabled(), !answering);
+    for (const auto& [name, enabled] : enabledInAnswerMode)
+      QVERIFY2(action(name)->isEnabled() == (enabled || !answering), name);
   }
 }
 
-void GameWindowTest::answerModePutsAwayAndBringsBack() {
-  auto* responder = game->find<QPushButton>("chkResponder");
+void GameWindowTest::aboutBoxTellsVersionAndLiveCount() {
+  const QString body = QString::fromUtf8("Filmotas 1.0.10\n\nCreado por: \nQuenteo\nDeridorovida Brivanta\n\n"
+                                         "Número de filmotas almacenadas:\n");
+  action("mnuAyudaAcercaDe")->trigger();
+  game->window->game().intRegistros += 2;   // two titles appended since the game began
+  action("mnuAyudaAcercaDe")->trigger();
+  const QList<QStringList> expected = {{"Acerca de Filmotas", body + "1"},
+                                       {"Acerca de Filmotas", body + "3"}};
+  QCOMPARE(game->boxes.seen, expected);
+}
+
+void GameWindowTest::playedGameAnswersBoxesAndWritesSettingsOnClose() {
   auto* letter = game->find<QLineEdit>("txtIntroducir");
-  const QString firstCell = game->find<QLabel>("lblCaracter(1)")->text();
-  QTest::mouseClick(responder, Qt::LeftButton);
-  QVERIFY(responder->isChecked());
-  QVERIFY(game->find<QWidget>("txtResponder")->isVisible());
-  QVERIFY(game->find<QWidget>("cmdAceptar")->isVisible());
-  QVERIFY(game->find<QWidget>("linSeparación1")->isVisible());
-  QVERIFY(game->find<QWidget>("linSeparación2")->isVisible());
-  QVERIFY(!game->find<QWidget>("picDibujo")->isVisible());
-  QVERIFY(!letter->isEnabled());
-  QVERIFY(!game->find<QWidget>("fraOpciones")->isEnabled());
-  QVERIFY(!action("mnuArchivoNuevaPartida")->isEnabled());
-  QVERIFY(!action("mnuArchivoAgregarFilmotas")->isEnabled());
-  QVERIFY(!action("mnuOpcionesMostrarOpciones")->isEnabled());
-  for (const char* stays : {"mnuArchivoSalir", "mnuOpcionesVerBarra", "mnuAyudaAyuda", "mnuAyudaAcercaDe"}) {
-    QVERIFY2(action(stays)->isEnabled(), stays);
-  }
-  QVERIFY(game->find<QWidget>("cmdSalir")->isEnabled());
+  auto panel = [this](int n) { return game->window->findChild<QLabel*>(
+                                   QStringLiteral("stbBarraDeEstado.Panels(%1)").arg(n))->text(); };
+  BoxScript& boxes = game->boxes;
+  type(letter, QString::fromUtf8("ж"));   // no Windows-1252 code: the key is refused
+  QCOMPARE(letter->text(), QString());
+  boxes.script << "Aceptar";
+  type(letter, "e");   // vowels may not be said by default
+  QCOMPARE(boxes.seen, QList<QStringList>({{"Filmotas", "No se pueden decir vocales"}}));
+  QCOMPARE(letter->text(), QString());
 
-  QTest::mouseClick(responder, Qt::LeftButton);
-  QVERIFY(!responder->isChecked());
-  QVERIFY(!game->find<QWidget>("txtResponder")->isVisible());
-  QVERIFY(!game->find<QWidget>("linSeparación1")->isVisible());
-  QVERIFY(game->find<QWidget>("picDibujo")->isVisible());
-  QVERIFY(letter->isEnabled());
-  QVERIFY(game->find<QWidget>("fraOpciones")->isEnabled());
-  QVERIFY(action("mnuArchivoNuevaPartida")->isEnabled());
-  QVERIFY(action("mnuArchivoAgregarFilmotas")->isEnabled());
-  QVERIFY(action("mnuOpcionesMostrarOpciones")->isEnabled());
-  QCOMPARE(game->find<QLabel>("lblCaracter(1)")->text(), firstCell);
-  QVERIFY(boxes->seen().isEmpty());
+  type(letter, "m");
+  QCOMPARE(game->find<QLabel>("lblCaracter(1)")->text(), QString("M"));
+  QCOMPARE(panel(1), QString::fromUtf8("¡Correcto!"));
+  QTRY_COMPARE_WITH_TIMEOUT(letter->text(), QString(), 3000);   // the one-second wait ends
+  QCOMPARE(panel(1), QString());
+
+  type(letter, "x");
+  QCOMPARE(panel(2), QString("Letras no acertadas: x"));
+  // The first miss puts up the four poles, not yet the head.
+  auto* gallows = game->find<QWidget>("picDibujo");
+  for (const char* pole : {"linPalo1", "linPalo2", "linPalo3", "linPalo4"})
+    QVERIFY2(gallows->property(pole).toBool(), pole);
+  QVERIFY(!gallows->property("shpCabeza").toBool());
+  QCOMPARE(boxes.seen.size(), 1);
+
+  QTest::mouseClick(game->find<QCheckBox>("chkSePuedenVocales"), Qt::LeftButton);
+  QVERIFY(game->window->close());
+  // Three records of a 1-byte text each: wait "1", vowels allowed "1", case ignored "1".
+  QCOMPARE(game->read("Config.dat"), QByteArray::fromHex("01003100 01003100 01003100"));
 }
 
 QTEST_MAIN(GameWindowTest)

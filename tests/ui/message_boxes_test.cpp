@@ -1,116 +1,61 @@
-// The game's message boxes: icon and Spanish buttons by box code, CR LF texts shown as
-// lines and never as markup, and the keys a player answers with.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
-#include <QtTest>
-#include <functional>
-
+// The game's message boxes: icon and Spanish buttons by box code, CR LF shown as plain
+// lines, Enter answering the default button, Escape and the close box answering No.
+#include "game_window_fixture.h"
 #include "ui/message_boxes.h"
 
 using namespace filmotas;
-using filmotas::ui::QtMessageBoxes;
-
-namespace {
-
-struct Shown {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QStringList buttons;
-  Qt::TextFormat format = Qt::AutoText;
-  bool modal = false;
-};
-
-// Shows a box through the port and acts on it from inside its modal loop; a box still
-// open after two seconds is closed, so a failing test ends.
-int showAndAct(const std::string& text, const std::string& title, int code, Shown& shown,
-               const std::function<void(QMessageBox&)>& act) {
-  QTimer poll;
-  QElapsedTimer clock;
-  clock.start();
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    if (clock.elapsed() > 2000) {
-      box->close();
-      return;
-    }
-    shown = {box->windowTitle(), box->text(), box->icon(), {}, box->textFormat(), box->isModal()};
-    for (QAbstractButton* b : box->buttons()) shown.buttons << b->text();
-    poll.stop();
-    act(*box);
-  });
-  poll.start();
-  QtMessageBoxes boxes;
-  return boxes.show(text, title, code);
-}
-
-std::function<void(QMessageBox&)> pressing(Qt::Key key) {
-  return [key](QMessageBox& box) { QTest::keyClick(&box, key); };
-}
-
-}  // namespace
+using filmotas::testing::whenModal;
 
 class MessageBoxesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void iconAndButtonsFollowTheCode_data();
-  void iconAndButtonsFollowTheCode();
-  void textKeepsItsLinesAndNoMarkup();
-  void escapeAndTheCloseBoxCancel();
+  void keysAnswerByCode_data();
+  void keysAnswerByCode();
 };
 
-void MessageBoxesTest::iconAndButtonsFollowTheCode_data() {
+void MessageBoxesTest::keysAnswerByCode_data() {
   QTest::addColumn<int>("code");
+  QTest::addColumn<int>("key");   // 0: the close box
   QTest::addColumn<int>("icon");
   QTest::addColumn<QStringList>("buttons");
-  QTest::newRow("0 OK") << 0 << int(QMessageBox::NoIcon) << QStringList{"Aceptar"};
-  QTest::newRow("16 critical") << 16 << int(QMessageBox::Critical) << QStringList{"Aceptar"};
-  QTest::newRow("36 question") << 36 << int(QMessageBox::Question)
-                               << QStringList{QString::fromUtf8("Sí"), "No"};
-  QTest::newRow("48 exclamation") << 48 << int(QMessageBox::Warning) << QStringList{"Aceptar"};
-  QTest::newRow("64 information") << 64 << int(QMessageBox::Information) << QStringList{"Aceptar"};
+  QTest::addColumn<int>("answer");
+  const QStringList ok{"Aceptar"}, yesNo{QString::fromUtf8("Sí"), "No"};
+  QTest::newRow("ok Enter") << 0 << int(Qt::Key_Return) << int(QMessageBox::NoIcon) << ok << box::kAnswerOk;
+  QTest::newRow("critical Escape") << 16 << int(Qt::Key_Escape) << int(QMessageBox::Critical) << ok
+                                   << box::kAnswerOk;
+  QTest::newRow("exclamation") << 48 << int(Qt::Key_Return) << int(QMessageBox::Warning) << ok
+                               << box::kAnswerOk;
+  QTest::newRow("information") << 64 << int(Qt::Key_Return) << int(QMessageBox::Information) << ok
+                               << box::kAnswerOk;
+  QTest::newRow("question Enter") << 36 << int(Qt::Key_Return) << int(QMessageBox::Question) << yesNo
+                                  << box::kAnswerYes;
+  QTest::newRow("question Escape") << 36 << int(Qt::Key_Escape) << int(QMessageBox::Question) << yesNo
+                                   << box::kAnswerNo;
+  QTest::newRow("question closed") << 36 << 0 << int(QMessageBox::Question) << yesNo << box::kAnswerNo;
 }
 
-void MessageBoxesTest::iconAndButtonsFollowTheCode() {
+void MessageBoxesTest::keysAnswerByCode() {
   QFETCH(int, code);
+  QFETCH(int, key);
   QFETCH(int, icon);
   QFETCH(QStringList, buttons);
-  Shown shown;
-  const int answer = showAndAct("Texto", "Filmotas", code, shown, pressing(Qt::Key_Return));
-  QCOMPARE(int(shown.icon), icon);
-  QStringList sorted = shown.buttons;
-  sorted.sort();
+  QFETCH(int, answer);
+  QStringList shown;
+  whenModal<QMessageBox>([&](QMessageBox& box) {
+    shown << box.windowTitle() << box.text();
+    for (QAbstractButton* b : box.buttons()) shown << b->text();
+    QCOMPARE(int(box.icon()), icon);
+    QCOMPARE(box.textFormat(), Qt::PlainText);
+    if (key) QTest::keyClick(&box, Qt::Key(key));
+    else box.close();
+  });
+  QCOMPARE(ui::QtMessageBoxes().show("Error 53:\r\n\r\n<b>No</b> hay", "Filmotas", code), answer);
+  QCOMPARE(shown.mid(0, 2), QStringList({"Filmotas", "Error 53:\n\n<b>No</b> hay"}));
+  QStringList pressable = shown.mid(2);
+  pressable.sort();
   buttons.sort();
-  QCOMPARE(sorted, buttons);
-  QVERIFY(shown.modal);
-  // Enter answers the default button: Yes for a question.
-  QCOMPARE(answer, code == box::kYesNoQuestion ? box::kAnswerYes : box::kAnswerOk);
-}
-
-void MessageBoxesTest::textKeepsItsLinesAndNoMarkup() {
-  Shown shown;
-  showAndAct("Error 53:\r\n\r\nNo se encontró <b>el</b> archivo", "Error", box::kCritical, shown,
-             pressing(Qt::Key_Escape));
-  QCOMPARE(shown.title, QString("Error"));
-  QCOMPARE(shown.text, QString::fromUtf8("Error 53:\n\nNo se encontró <b>el</b> archivo"));
-  QCOMPARE(shown.format, Qt::PlainText);
-}
-
-// A question cancelled by Escape or by its close box is answered No.
-void MessageBoxesTest::escapeAndTheCloseBoxCancel() {
-  Shown shown;
-  const std::string question = "¿Otra?";
-  QCOMPARE(showAndAct(question, "¿Otra vez?", box::kYesNoQuestion, shown, pressing(Qt::Key_Escape)),
-           box::kAnswerNo);
-  QCOMPARE(showAndAct(question, "¿Otra vez?", box::kYesNoQuestion, shown,
-                      [](QMessageBox& box) { box.close(); }),
-           box::kAnswerNo);
-  QCOMPARE(showAndAct("Listo", "Filmotas", box::kOk, shown, pressing(Qt::Key_Escape)), box::kAnswerOk);
+  QCOMPARE(pressable, buttons);
 }
 
 QTEST_MAIN(MessageBoxesTest)
