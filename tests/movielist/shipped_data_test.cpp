@@ -20,10 +20,8 @@ namespace {
 std::vector<std::string> sourceLines(const char* name) {
   std::ifstream in(std::string(FILMOTAS_SOURCE_DIR "/data/") + name, std::ios::binary);
   std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line.substr(0, line.find_last_not_of('\r') + 1));
   return lines;
 }
 
@@ -43,7 +41,7 @@ TEST(ShippedData, MovieListHoldsDistinctTitlesThatFitARecord) {
     // A blank at either end or a doubled one would be a cell nobody can see to answer.
     EXPECT_TRUE(!t.empty() && t.front() != ' ' && t.back() != ' ' && t.find("  ") == std::string::npos) << t;
     EXPECT_TRUE(windows1252::canEncode(t) && utf8::length(t) <= 50) << t;
-    for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : t) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
     EXPECT_TRUE(seen.insert(t).second) << "twice: " << t;
   }
 }
@@ -59,7 +57,8 @@ TEST(ShippedData, EveryShownHelpEntryHasATextInTheCodePage) {
 TEST(ShippedData, BuildStepWritesWholeRecordsAndCrLfLines) {
   const auto titles = sourceLines("peliculas.txt");
   TempFolder program;
-  program.write("Filmotas.dat.part", std::string((titles.size() + 1) * 52, 'x'));   // an interrupted run's
+  // What an interrupted run left behind, longer than the whole list.
+  program.write("Filmotas.dat.part", std::string((titles.size() + 1) * 52, 'x'));
   ASSERT_TRUE(makeData(program));
   EXPECT_EQ(program.read("Filmotas.dat"), movieList(titles));
   std::string help;
@@ -69,7 +68,7 @@ TEST(ShippedData, BuildStepWritesWholeRecordsAndCrLfLines) {
 }
 
 TEST(ShippedData, BuildStepKeepsTheFilesThereAndRefusesABadSource) {
-  TempFolder program, data;
+  TempFolder program, data, fresh;
   program.write("FILMOTAS.DAT", record("Solo una", 52));
   program.write("ayuda.DAT", "Texto propio\r\n");
   ASSERT_TRUE(makeData(program));
@@ -77,10 +76,7 @@ TEST(ShippedData, BuildStepKeepsTheFilesThereAndRefusesABadSource) {
   EXPECT_EQ(program.read("ayuda.DAT"), "Texto propio\r\n");
   EXPECT_FALSE(program.exists("Filmotas.dat") || program.exists("Ayuda.dat"));
 
-  for (const std::string bad : {"Título con ✓", "Un título que pasa de los cincuenta caracteres de largo"}) {
-    data.write("peliculas.txt", "Casablanca\n" + bad + "\n");
-    TempFolder fresh;
-    EXPECT_FALSE(makeData(fresh, data.path().string())) << bad;
-    EXPECT_TRUE(std::filesystem::is_empty(fresh.path())) << bad;
-  }
+  data.write("peliculas.txt", "Casablanca\nTítulo con ✓\n");
+  EXPECT_FALSE(makeData(fresh, data.path().string()));
+  EXPECT_TRUE(std::filesystem::is_empty(fresh.path()));   // no list, whole or partial
 }
