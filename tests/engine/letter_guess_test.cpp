@@ -1,170 +1,126 @@
-// The letter guess: refusal, reveal, repeats, verdicts and the gallows figure.
+// The letter guess: refusal, reveal, repeats, verdicts, the gallows and the wait timer.
 #include <gtest/gtest.h>
 
+#include "engine/letter_case.h"
 #include "support/fakes.h"
 
 namespace filmotas {
 namespace {
 
-using testing::ControlLog;
 using testing::GameFixture;
 using testing::record;
 
-// "Mono azul" with the vowel A given away; `vowels` and `ignoreCase` as stored.
+const std::string kGivenA = record("A", 3) + record("a", 3);
+
+// "Mono azul" with the vowel A given away; whether vowels may be said and case is ignored.
 struct MonoAzul : GameFixture {
-  explicit MonoAzul(const char* vowels = "0", const char* ignoreCase = "1") : GameFixture({"Mono azul"}) {
-    folder.write("Config.dat", testing::settingsFile("1", vowels, ignoreCase));
+  explicit MonoAzul(const char* vowels = "0", const char* ignoreCase = "1")
+      : GameFixture({"Mono azul"}, testing::settingsFile("1", vowels, ignoreCase)) {
     start('A');
   }
   const GameWindowModel& m() const { return game.model(); }
-  std::string scratch() const { return folder.read("Temp.dat"); }
 };
 
-const std::string kGiven = record("A", 3) + record("a", 3);
-
-TEST(LetterGuess, EmptyBoxDoesNothing) {
+TEST(LetterGuess, PlainVowelsAndUnstorableCharactersAreNotJudged) {
   MonoAzul f;
-  ControlLog log;
-  log.attach(f.game);
-  f.game.setTxtIntroducir("");
-  EXPECT_TRUE(log.events.empty());
-  EXPECT_TRUE(f.boxes.shown.empty());
-}
-
-TEST(LetterGuess, PlainVowelIsRefusedAndNothingIsRecorded) {
-  MonoAzul f;
-  ControlLog log;
-  log.attach(f.game);
-  for (const char* vowel : {"A", "a", "E", "e", "I", "i", "O", "o", "U", "u"}) {
-    SCOPED_TRACE(vowel);
+  for (const char* vowel : {"a", "E", "i", "O", "u"}) {
     f.boxes.shown.clear();
     f.game.setTxtIntroducir(vowel);
-    ASSERT_EQ(f.boxes.shown.size(), 1u);
+    ASSERT_EQ(f.boxes.shown.size(), 1u) << vowel;
     EXPECT_EQ(f.boxes.shown[0].text, "No se pueden decir vocales");
     EXPECT_EQ(f.boxes.shown[0].title, "Filmotas");
     EXPECT_EQ(f.boxes.shown[0].code, 0);
     EXPECT_EQ(f.m().txtIntroducir, "");
   }
-  EXPECT_EQ(f.game.intRegistrosTemp(), 2);
-  EXPECT_EQ(f.scratch(), kGiven);
-  EXPECT_EQ(log.count(Control::tmrContador), 0);   // the wait timer was never armed
-  EXPECT_EQ(f.m().cell(2), "-");
-  EXPECT_EQ(f.game.intFallos(), 0);
+  f.game.setTxtIntroducir("Ł");   // no data file could record it
+  EXPECT_EQ(f.m().txtIntroducir, "");
+  EXPECT_EQ(f.m().tmrContadorInterval, 0);   // never armed
+  f.say("é");   // an accented vowel is a letter like any other
+  EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("\xE9", 3));
 }
 
-TEST(LetterGuess, AccentedVowelIsJudgedLikeAnyLetter) {
-  MonoAzul f;
-  f.game.setTxtIntroducir("é");
-  EXPECT_TRUE(f.boxes.shown.empty());
-  EXPECT_EQ(f.m().panelText(1), "No es correcto");
-  EXPECT_EQ(f.m().panelText(2), "Letras no acertadas: é");
-  EXPECT_EQ(f.scratch(), kGiven + record("\xE9", 3));
-  EXPECT_EQ(f.game.intAscii(), 0xE9);
+TEST(LetterGuess, CaseOptionDecidesWhatALetterUncovers) {
+  MonoAzul ignoring;
+  ignoring.game.setTxtIntroducir("m");
+  EXPECT_EQ(ignoring.m().cell(1), "M");   // the title's own character
+  EXPECT_EQ(ignoring.m().panelText(1), "¡Correcto!");
+
+  MonoAzul exact("0", "0");
+  exact.say("m");   // a hit that shows nothing
+  EXPECT_EQ(exact.m().cell(1), "-");
+  EXPECT_EQ(exact.game.intFallos(), 0);
+  exact.game.setTxtIntroducir("M");   // uncovers, then turns out repeated
+  EXPECT_EQ(exact.m().cell(1), "M");
+  ASSERT_EQ(exact.boxes.shown.size(), 1u);
+  EXPECT_EQ(exact.boxes.shown[0].text, "La letra ''M'' ya ha sido repetida");
+  EXPECT_EQ(exact.boxes.shown[0].title, "Letra repetida");
 }
 
-TEST(LetterGuess, IgnoringCaseRevealsTheTitlesOwnCharacter) {
-  MonoAzul f;
-  f.game.setTxtIntroducir("m");
-  EXPECT_EQ(f.m().cell(1), "M");
-  EXPECT_EQ(f.m().panelText(1), "¡Correcto!");
-  EXPECT_EQ(f.scratch(), kGiven + record("m", 3));   // recorded as typed
-}
-
-TEST(LetterGuess, ExactCaseRevealsOnlyExactMatchesButJudgesBothCases) {
-  MonoAzul f("0", "0");
-  f.say("m");
-  EXPECT_EQ(f.m().cell(1), "-");
-  EXPECT_EQ(f.m().panelText(1), "");   // cleared by the tick; it said "¡Correcto!"
-  EXPECT_EQ(f.game.intFallos(), 0);
-  EXPECT_FALSE(f.m().visible(Piece::linPalo1));
-  EXPECT_FALSE(f.game.blnFallo());
-
-  f.game.setTxtIntroducir("M");   // reveals first, then turns out repeated
-  EXPECT_EQ(f.m().cell(1), "M");
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, "La letra ''M'' ya ha sido repetida");
+// A repeat keeps the record number it reserved, which stays empty.
+TEST(LetterGuess, RepeatsIgnoreCaseAndCountTheGivenVowel) {
+  MonoAzul f("1", "0");
+  for (const char* letter : {"B", "b", "a", "x"}) f.say(letter);
+  ASSERT_EQ(f.boxes.shown.size(), 2u);
   EXPECT_EQ(f.boxes.shown[0].title, "Letra repetida");
-  EXPECT_EQ(f.boxes.shown[0].code, 0);
-  EXPECT_EQ(f.m().tmrContadorInterval, 1001);   // a repeat arms the timer too
-}
-
-TEST(LetterGuess, RepeatsIgnoreCaseWhateverTheOption) {
-  for (const char* ignoreCase : {"0", "1"}) {
-    for (const auto& [first, second] : {std::pair{"B", "b"}, std::pair{"b", "B"}, std::pair{" ", " "}}) {
-      SCOPED_TRACE(std::string(ignoreCase) + " [" + first + "] then [" + second + "]");
-      MonoAzul f("0", ignoreCase);
-      f.say(first);
-      EXPECT_TRUE(f.boxes.shown.empty());
-      f.say(second);
-      ASSERT_EQ(f.boxes.shown.size(), 1u);
-      EXPECT_EQ(f.lastBoxTitle(), "Letra repetida");
-    }
-  }
-}
-
-TEST(LetterGuess, TheGivenVowelCountsAsSaid) {
-  MonoAzul f("1");
-  for (const char* vowel : {"A", "a"}) {
-    f.boxes.shown.clear();
-    f.say(vowel);
-    EXPECT_EQ(f.lastBoxTitle(), "Letra repetida");
-  }
-  f.say("o");   // another vowel is judged
-  EXPECT_EQ(f.m().cell(2), "o");
-}
-
-// The number reserved for a repeated letter is never written and later reads skip it.
-TEST(LetterGuess, RecordReservedForARepeatStaysEmpty) {
-  MonoAzul f;
-  f.say("B");
-  f.say("b");
-  f.say("x");
-  EXPECT_EQ(f.game.intRegistrosTemp(), 5);
-  EXPECT_EQ(f.scratch(), kGiven + record("B", 3) + std::string(3, '\0') + record("x", 3));
-  f.boxes.shown.clear();
-  f.say("X");
-  EXPECT_EQ(f.lastBoxTitle(), "Letra repetida");
-  EXPECT_EQ(f.game.intRegistrosTemp(), 6);
-  EXPECT_EQ(f.scratch().size(), 15u);
-}
-
-TEST(LetterGuess, SpaceIsALetterLikeAnyOther) {
-  MonoAzul f;
-  f.say(" ");
-  EXPECT_EQ(f.game.intFallos(), 0);   // "Mono azul" has one
-  GameFixture noSpace({"Mar"});
-  noSpace.start('A');
-  noSpace.say(" ");
-  EXPECT_EQ(noSpace.game.intFallos(), 1);
-  EXPECT_EQ(noSpace.game.model().panelText(2), "Letras no acertadas:  ");
+  EXPECT_EQ(f.boxes.shown[1].title, "Letra repetida");
+  EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("B", 3) + std::string(6, '\0') + record("x", 3));
 }
 
 TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
   MonoAzul f;
   const std::vector<std::vector<Piece>> stages = {
-      {Piece::linPalo1, Piece::linPalo2, Piece::linPalo3, Piece::linPalo4},
-      {Piece::shpCabeza},
-      {Piece::linCuerpo},
-      {Piece::linPierna1, Piece::linPierna2},
-      {Piece::linBrazo1, Piece::linBrazo2}};
+      {Piece::linPalo1, Piece::linPalo2, Piece::linPalo3, Piece::linPalo4}, {Piece::shpCabeza},
+      {Piece::linCuerpo}, {Piece::linPierna1, Piece::linPierna2}, {Piece::linBrazo1, Piece::linBrazo2}};
   const std::string misses = "xkwqj";
   std::array<bool, kPieceCount> expected{};
-  f.boxes.answer(box::kAnswerNo);   // leave after the loss so the last stage stays to be seen
+  f.boxes.answer(box::kAnswerNo);   // leave after the loss, so the last stage stays to be seen
   for (std::size_t i = 0; i < misses.size(); ++i) {
-    SCOPED_TRACE(i + 1);
-    f.say("n");   // a hit, then repeats: neither adds a piece
-    f.boxes.shown.clear();
-    f.game.setTxtIntroducir(std::string(1, misses[i]));
+    f.game.setTxtIntroducir(misses.substr(i, 1));
     for (Piece p : stages[i]) expected[static_cast<std::size_t>(p)] = true;
-    EXPECT_EQ(f.m().piezaVisible, expected);
-    EXPECT_EQ(f.game.intFallos(), static_cast<int>(i + 1));
+    EXPECT_EQ(f.m().piezaVisible, expected) << i;
     EXPECT_EQ(f.m().panelText(1), "No es correcto");
     EXPECT_EQ(f.m().panelText(2), "Letras no acertadas: " + misses.substr(0, i + 1));
-    EXPECT_TRUE(f.game.blnFallo());
-    EXPECT_EQ(f.boxes.shown.empty(), i < 4);   // the fifth miss asks to play again
     f.game.tmrContador_Timer();
   }
   EXPECT_EQ(f.lastBoxTitle(), "Has perdido");
+}
+
+TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
+  MonoAzul f;
+  for (const auto& [seconds, interval] : {std::pair{0, 1}, {10, 10001}}) {
+    f.game.setSldRapidez(seconds);
+    f.game.setTxtIntroducir("x");   // judged the first time, repeated the second: armed both times
+    EXPECT_EQ(f.m().tmrContadorInterval, interval);
+    f.game.tmrContador_Timer();
+    EXPECT_EQ(f.m().txtIntroducir, "");
+    EXPECT_EQ(f.m().panelText(1), "");
+    EXPECT_EQ(f.m().tmrContadorInterval, 0);
+  }
+  EXPECT_EQ(f.m().lblRapidez, "10 segundos");
+}
+
+TEST(PartnerCode, OnlyRealCasePairs) {
+  for (const auto& [code, partner] : {std::pair{'a', 'A'}, {'Z', 'z'}, {'\xE1', '\xC1'}, {'\xC1', '\xE1'},
+                                      {'\x9A', '\x8A'}, {'\xFF', '\x9F'}}) {
+    EXPECT_EQ(partnerCode(std::uint8_t(code)), std::uint8_t(partner)) << int(code);
+  }
+  for (const char none : {'!', '-', '0', '\xF7', '\xD7', '\xDF'}) {   // ÷ × ß
+    EXPECT_FALSE(partnerCode(std::uint8_t(none)).has_value()) << int(none);
+  }
+}
+
+// Accented capitals pair with their small letters, punctuation with nothing, and a
+// hyphen in the title is a character to be said like any other.
+TEST(PartnerCode, TitleWithAccentsAndAHyphenIsWonLetterByLetter) {
+  GameFixture f({"ÁLAMO-MÁS!"}, testing::settingsFile("0", "1", "1"));
+  f.start('E');
+  f.say("!");
+  EXPECT_EQ(testing::cells(f), "---------!");
+  for (const char* letter : {"á", "l", "a", "m", "o", "s"}) f.say(letter);
+  EXPECT_EQ(testing::cells(f), "ÁLAMO-MÁS!");
+  EXPECT_TRUE(f.boxes.shown.empty());
+  f.game.setTxtIntroducir("-");
+  EXPECT_EQ(f.lastBoxTitle(), "¿Otra vez?");
 }
 
 }  // namespace

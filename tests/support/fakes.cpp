@@ -21,11 +21,7 @@ int ScriptedBoxes::show(const std::string& text, const std::string& title, int c
   return a;
 }
 
-float ScriptedRandom::next() {
-  const float v = values_[std::min(at_, values_.size() - 1)];
-  ++at_;
-  return v;
-}
+float ScriptedRandom::next() { return values_[std::min(at_++, values_.size() - 1)]; }
 
 void RecordingWindows::closeGameWindow() {
   closed.push_back("frmFilmotas");
@@ -69,36 +65,15 @@ std::string movieList(const std::vector<std::string>& titles) {
   return out;
 }
 
-std::string settingsFile(const std::string& wait, const std::string& vowels,
-                         const std::string& ignoreCase) {
+std::string settingsFile(const std::string& wait, const std::string& vowels, const std::string& ignoreCase) {
   return record(wait, 4) + record(vowels, 4) + record(ignoreCase, 4);
-}
-
-float vowelDraw(char vowel) {
-  const auto k = std::string_view("AEIOU").find(vowel);
-  return (static_cast<float>(k) + 0.5f) / 5.0f;   // the middle of the vowel's fifth
-}
-
-std::vector<float> gameDraws(int record, int titleCount, char vowel) {
-  if (titleCount < 1) return {vowelDraw(vowel)};
-  // r × N = record − 0.25 rounds to `record`.
-  return {(static_cast<float>(record) - 0.25f) / static_cast<float>(titleCount), vowelDraw(vowel)};
-}
-
-void ControlLog::attach(FrmFilmotas& game) {
-  game.setObserver([this](Control c, int index) { events.emplace_back(c, index); });
-}
-
-int ControlLog::count(Control control, int index) const {
-  int n = 0;
-  for (const auto& [c, i] : events) n += c == control && (index < 0 || i == index);
-  return n;
 }
 
 GameFixture::GameFixture() : game(folder.path().string(), boxes, random, windows) { windows.game = &game; }
 
-GameFixture::GameFixture(const std::vector<std::string>& titles) : GameFixture() {
+GameFixture::GameFixture(const std::vector<std::string>& titles, const std::string& config) : GameFixture() {
   folder.write("Filmotas.dat", movieList(titles));
+  if (!config.empty()) folder.write("Config.dat", config);
   titleCount = static_cast<int>(titles.size());
 }
 
@@ -108,11 +83,16 @@ void GameFixture::start(char vowel, int record) {
 }
 
 void GameFixture::nextGame(char vowel, int record) {
+  // r × N = record − 0.25 rounds to `record`; the middle of the vowel's fifth gives it.
+  const float title = (static_cast<float>(record) - 0.25f) / static_cast<float>(std::max(titleCount, 1));
+  const float given = (static_cast<float>(std::string_view("AEIOU").find(vowel)) + 0.5f) / 5.0f;
   // The same draws again for every game the test did not plan (a play-again answered
   // Yes by default): a value left over from the vowel must not redraw a title forever.
-  const std::vector<float> once = gameDraws(record, titleCount, vowel);
   std::vector<float> draws;
-  for (int n = 0; n < 64; ++n) draws.insert(draws.end(), once.begin(), once.end());
+  for (int n = 0; n < 64; ++n) {
+    if (titleCount > 0) draws.push_back(title);
+    draws.push_back(given);
+  }
   random.script(draws);
 }
 
@@ -121,7 +101,11 @@ void GameFixture::say(const std::string& letter) {
   game.tmrContador_Timer();
 }
 
-std::string GameFixture::lastBoxTitle() const { return boxes.shown.empty() ? "" : boxes.shown.back().title; }
+std::string cells(const GameFixture& f) {
+  std::string out;
+  for (int i = 1; i <= kCellCount; ++i) out += f.game.model().cell(i);
+  return out;
+}
 
 Unwritable::Unwritable(std::filesystem::path path)
     : path_(std::move(path)), old_(std::filesystem::status(path_).permissions()) {

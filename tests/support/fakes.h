@@ -33,14 +33,12 @@ class ScriptedBoxes : public MessageBoxPort {
 // Returns the scripted values in order; repeats the last one when it runs dry.
 class ScriptedRandom : public RandomSource {
  public:
-  explicit ScriptedRandom(std::vector<float> values = {0.0f}) : values_(std::move(values)) {}
-  void reseed() override { ++reseeds; }
+  void reseed() override {}
   float next() override;
   void script(std::vector<float> values) { values_ = std::move(values); at_ = 0; }
-  int reseeds = 0;
 
  private:
-  std::vector<float> values_;
+  std::vector<float> values_{0.0f};
   std::size_t at_ = 0;
 };
 
@@ -69,39 +67,25 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// A movie list in record format from UTF-8 titles.
-std::string movieList(const std::vector<std::string>& titles);
 // One record of `length` bytes holding `text` (bytes) with zero padding.
 std::string record(const std::string& text, int length);
-
+// A movie list in record format from UTF-8 titles.
+std::string movieList(const std::vector<std::string>& titles);
 // Config.dat holding three stored texts: wait time, vowels allowed, case ignored.
-std::string settingsFile(const std::string& wait, const std::string& vowels,
-                         const std::string& ignoreCase);
-
-// The draw that makes the vowel give-away pick `vowel` ("AEIOU").
-float vowelDraw(char vowel);
-// The draws of a new game that picks record `record` of `titleCount`, then `vowel`.
-std::vector<float> gameDraws(int record, int titleCount, char vowel);
-
-// Every control change the game announces, in order.
-struct ControlLog {
-  void attach(FrmFilmotas& game);
-  int count(Control control, int index = -1) const;   // -1: any index
-  std::vector<std::pair<Control, int>> events;
-};
+std::string settingsFile(const std::string& wait, const std::string& vowels, const std::string& ignoreCase);
 
 // A game in a temporary folder with scripted ports, ready for Form_Load.
 struct GameFixture {
   GameFixture();
-  explicit GameFixture(const std::vector<std::string>& titles);
+  // A list of `titles` and, unless empty, the settings file `config`.
+  explicit GameFixture(const std::vector<std::string>& titles, const std::string& config = "");
   // Form_Load with record `record` of the list drawn and `vowel` given away.
   void start(char vowel, int record = 1);
   // Scripts the draws of the next new game, and of any that follow it unplanned.
   void nextGame(char vowel, int record = 1);
   // The player types a letter and waits for the tick that clears it.
   void say(const std::string& letter);
-  // The title of the last box shown; empty when none was.
-  std::string lastBoxTitle() const;
+  std::string lastBoxTitle() const { return boxes.shown.empty() ? "" : boxes.shown.back().title; }
   TempFolder folder;
   ScriptedBoxes boxes;
   ScriptedRandom random;
@@ -109,6 +93,9 @@ struct GameFixture {
   FrmFilmotas game;
   int titleCount = 0;
 };
+
+// Every letter cell of the game joined: the title's pattern, nothing after it.
+std::string cells(const GameFixture& f);
 
 // Makes a file or folder unwritable while it lives. Root writes anywhere, so when the
 // tests run as root the process also acts as an unprivileged user meanwhile.

@@ -1,0 +1,88 @@
+// The data files under every game: Windows-1252 texts in fixed-length records, found in
+// the program's folder whatever the case of their names.
+#include <gtest/gtest.h>
+
+#include "engine/data_folder.h"
+#include "engine/failure.h"
+#include "engine/record_file.h"
+#include "engine/windows1252.h"
+#include "support/fakes.h"
+
+namespace filmotas {
+namespace {
+
+using testing::TempFolder;
+
+// The number of the failure that `operation` reports; 0 when none.
+template <typename Operation>
+int failureOf(Operation&& operation) {
+  try {
+    operation();
+  } catch (const Failure& f) {
+    return f.number();
+  }
+  return 0;
+}
+
+TEST(CodePage, EveryCodeRoundTripsAndNothingIsReplaced) {
+  for (int code = 0; code < 256; ++code) {
+    const std::string byte(1, static_cast<char>(code));
+    EXPECT_EQ(windows1252::encode(windows1252::decode(byte)), byte) << code;
+  }
+  for (std::uint8_t unassigned : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+    EXPECT_EQ(windows1252::toUnicode(unassigned), char32_t{unassigned});   // the C1 control
+  }
+  EXPECT_EQ(windows1252::decode("\x80\xD1"), "€Ñ");
+  EXPECT_FALSE(windows1252::encode("Łódź").has_value());
+  EXPECT_EQ(windows1252::unencodable("Łódź"), "Łź");
+  EXPECT_FALSE(windows1252::encode("\xC3").has_value());   // not UTF-8
+}
+
+TEST(RecordFile, LengthTextAndZeroPaddingByteForByte) {
+  TempFolder folder;
+  RecordFile file(folder.file("Config.dat"), 4);
+  EXPECT_TRUE(folder.exists("Config.dat"));   // created empty by the opening
+  EXPECT_EQ(file.read(2), "");                 // beyond the end: empty, no failure
+  file.write(1, "10");
+  file.write(3, "1");
+  const std::string written("\x02\x00" "10" "\0\0\0\0" "\x01\x00" "1\0", 12);
+  EXPECT_EQ(folder.read("Config.dat"), written);
+  EXPECT_EQ(file.read(1), "10");
+  EXPECT_EQ(file.read(2), "");
+  EXPECT_EQ(failureOf([&] { file.write(2, "100"); }), failure::kBadRecordLength);
+  EXPECT_EQ(failureOf([&] { file.write(4, "100"); }), failure::kBadRecordLength);
+  EXPECT_EQ(folder.read("Config.dat"), written);   // nothing written
+}
+
+TEST(RecordFile, StoredLengthBeyondTheRecordIsCorrupt) {
+  TempFolder folder;
+  folder.write("Temp.dat", testing::record("A", 3) + std::string("\x02\x00" "b", 3));
+  RecordFile file(folder.file("Temp.dat"), 3);
+  EXPECT_EQ(file.read(1), "A");
+  EXPECT_EQ(failureOf([&] { file.read(2); }), failure::kBadRecordLength);
+  EXPECT_EQ(failureOf([&] { file.readNext(); file.readNext(); }), failure::kBadRecordLength);
+}
+
+// A write that the system cuts short, in place or at the end, leaves no part behind.
+TEST(RecordFile, FailedWriteLeavesTheFileAsItWas) {
+  TempFolder folder;
+  const std::string before = testing::movieList({"UNO"});
+  folder.write("Filmotas.dat", before);
+  RecordFile file(folder.file("Filmotas.dat"), 52);
+  for (const auto& [cap, n] : {std::pair<rlim_t, int>{30, 1}, {80, 2}}) {
+    const testing::FileSizeLimit limit(cap);
+    EXPECT_EQ(failureOf([&] { file.write(n, "OTRO"); }), failure::kDiskFull) << n;
+  }
+  EXPECT_EQ(folder.read("Filmotas.dat"), before);
+}
+
+TEST(DataFolder, OneSeparatorAndNamesInAnyCase) {
+  EXPECT_EQ(DataFolder("/juegos").path("Config.dat"), "/juegos/Config.dat");
+  EXPECT_EQ(DataFolder("/juegos/").path("Config.dat"), "/juegos/Config.dat");
+  TempFolder folder;
+  folder.write("TEMP.DAT", "x");
+  EXPECT_EQ(DataFolder(folder.path().string()).path("Temp.dat"), folder.file("TEMP.DAT"));
+}
+
+}  // namespace
+}  // namespace filmotas
