@@ -74,10 +74,10 @@ void letterGuess(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(readWholeList)->Name("baseline_read_list/32767")->Arg(32767)->Unit(benchmark::kMicrosecond);
-BENCHMARK(nuevaPartida)->Name("NuevaPartida/32767")->Arg(32767)->Unit(benchmark::kMicrosecond);
-BENCHMARK(readWholeList)->Name("baseline_read_list/300")->Arg(300)->Unit(benchmark::kMicrosecond);
-BENCHMARK(nuevaPartida)->Name("NuevaPartida/300")->Arg(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readWholeList)->Name("baseline_read_list")->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(nuevaPartida)->Name("NuevaPartida")->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readWholeList)->Name("baseline_read_list")->Arg(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(nuevaPartida)->Name("NuevaPartida")->Arg(300)->Unit(benchmark::kMicrosecond);
 BENCHMARK(letterGuess)->Name("txtIntroducir_Change/20_said")->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
