@@ -4,13 +4,10 @@
 
 namespace filmotas::ui {
 
-// A lone surrogate (half of a character cut by the length limit) is refused as well:
-// it has no Windows-1252 code.
+// Only what a data file can hold: a lone surrogate (half a character cut by the length
+// limit) becomes U+FFFD on the way to UTF-8, which has no code either.
 QValidator::State LetterBoxValidator::validate(QString& input, int& /*position*/) const {
-  for (const QChar c : input) {
-    if (c.isSurrogate() || !windows1252::fromUnicode(c.unicode())) return Invalid;
-  }
-  return Acceptable;
+  return windows1252::canEncode(input.toStdString()) ? Acceptable : Invalid;
 }
 
 }  // namespace filmotas::ui
