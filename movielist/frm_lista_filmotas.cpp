@@ -70,7 +70,7 @@ bool FrmListaFilmotas::correct(std::int32_t entry, const std::string& title) {
 
 bool FrmListaFilmotas::remove(const std::vector<std::int32_t>& entries) {
   if (entries.empty()) return false;
-  if (boxes_.show(removeQuestion(entries.size()), kListWindowTitle, box::kYesNoQuestion) != box::kAnswerYes) {
+  if (boxes_.show(removeQuestion(entries.size()), kRemoveTitle, box::kYesNoQuestion) != box::kAnswerYes) {
     return false;
   }
   return rewrite(listWithout(list_, entries));
@@ -102,7 +102,7 @@ bool FrmListaFilmotas::importFile(const std::string& path) {
     report.stoppedBy = f;   // the file could not be read, or the list not read again
   }
   if (report.stoppedBy) boxes_.show(generalErrorText(*report.stoppedBy), kGeneralErrorTitle, box::kCritical);
-  boxes_.show(importReportText(report), kImportTitle, report.stoppedBy ? box::kExclamation : box::kInformation);
+  boxes_.show(importReportText(report), kImportedTitle, report.stoppedBy ? box::kExclamation : box::kInformation);
   return report.added > 0;
 }
 
@@ -114,7 +114,7 @@ void FrmListaFilmotas::exportFile(const std::string& path) {
     boxes_.show(generalErrorText(f), kGeneralErrorTitle, box::kCritical);
     return;
   }
-  boxes_.show(exportReportText(exported), kExportTitle, box::kInformation);
+  boxes_.show(exportReportText(exported), kExportedTitle, box::kInformation);
 }
 
 }  // namespace filmotas

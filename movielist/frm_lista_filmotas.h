@@ -15,8 +15,12 @@
 namespace filmotas {
 
 inline constexpr const char* kListWindowTitle = "Lista de filmotas";
+// The file dialogs' captions, and the titles of the boxes that tell how each went.
 inline constexpr const char* kImportTitle = "Importar filmotas";
 inline constexpr const char* kExportTitle = "Exportar filmotas";
+inline constexpr const char* kImportedTitle = "Filmotas importadas";
+inline constexpr const char* kExportedTitle = "Filmotas exportadas";
+inline constexpr const char* kRemoveTitle = "Quitar filmotas";
 
 class FrmListaFilmotas {
  public:
