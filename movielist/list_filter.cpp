@@ -25,6 +25,7 @@ std::vector<bool> findDuplicates(const ListSnapshot& list) {
 std::vector<std::int32_t> filterEntries(const ListSnapshot& list, std::string_view typed,
                                         const std::vector<bool>* duplicates) {
   std::vector<std::int32_t> shown;
+  shown.reserve(static_cast<std::size_t>(list.size()));
   const auto codes = windows1252::encode(typed);
   if (!codes) return shown;
   const std::string needle = foldTitle(*codes);

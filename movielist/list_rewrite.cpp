@@ -31,7 +31,7 @@ std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t
 
 std::string listWithTitle(const ListSnapshot& list, std::int32_t entry, std::string_view codes) {
   if (codes.size() > static_cast<std::size_t>(kMovieRecordLength - 2)) throw Failure(failure::kBadRecordLength);
-  std::string bytes = list.bytes();
+  std::string bytes(list.bytes());
   const std::size_t offset = static_cast<std::size_t>(entry) * kMovieRecordLength;
   bytes.replace(offset, list.record(entry).size(), newRecord(codes));
   return bytes;

@@ -19,47 +19,62 @@ namespace {
 
 constexpr std::size_t kRecord = kMovieRecordLength;
 
+class OpenFile {
+ public:
+  explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) throw failureFromErrno(errno);
+  }
+  ~OpenFile() { ::close(fd_); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  std::size_t size() const {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) throw failureFromErrno(errno);
+    return static_cast<std::size_t>(st.st_size);
+  }
+
+  // Reads up to `count` bytes; fewer only at the end of the file.
+  std::size_t read(char* out, std::size_t count) const {
+    std::size_t got = 0;
+    while (got < count) {
+      const ssize_t n = ::read(fd_, out + got, count - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw failureFromErrno(errno);
+      if (n == 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    return got;
+  }
+
+ private:
+  int fd_;
+};
+
 }  // namespace
 
 std::string readFileBytes(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw failureFromErrno(errno);
-  struct stat st {};
-  std::string bytes;
-  if (::fstat(fd, &st) == 0) bytes.resize(static_cast<std::size_t>(st.st_size));
-  std::size_t got = 0;
-  for (;;) {
-    if (got == bytes.size()) bytes.resize(got + 65536);   // the file grew, or is not sized
-    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int error = errno;
-      ::close(fd);
-      throw failureFromErrno(error);
-    }
-    if (n == 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  bytes.resize(got);
+  const OpenFile file(path);
+  std::string bytes(file.size(), '\0');
+  bytes.resize(file.read(bytes.data(), bytes.size()));
   return bytes;
 }
 
-ListSnapshot::ListSnapshot(std::string bytes)
-    : bytes_(std::move(bytes)),
-      folded_(bytes_.size(), '\0'),
-      size_(static_cast<std::int32_t>((bytes_.size() + kRecord - 1) / kRecord)) {
-  for (std::int32_t i = 0; i < size_; ++i) {
-    if (state(i) != RecordState::title) continue;
-    const std::size_t from = static_cast<std::size_t>(i) * kRecord + 2;
-    const std::size_t to = from + lengthField(i);
-    for (std::size_t at = from; at < to; ++at) folded_[at] = foldCode(bytes_[at]);
-  }
+ListSnapshot::ListSnapshot(std::unique_ptr<char[]> bytes, std::size_t length)
+    : bytes_(std::move(bytes)), length_(length), size_(static_cast<std::int32_t>((length + kRecord - 1) / kRecord)) {}
+
+ListSnapshot::ListSnapshot(std::string_view bytes)
+    : ListSnapshot(std::make_unique_for_overwrite<char[]>(bytes.size()), bytes.size()) {
+  bytes.copy(bytes_.get(), bytes.size());
 }
 
 ListSnapshot ListSnapshot::read(const std::string& path) {
   try {
-    return ListSnapshot(readFileBytes(path));
+    const OpenFile file(path);
+    const std::size_t size = file.size();
+    auto bytes = std::make_unique_for_overwrite<char[]>(size);
+    const std::size_t length = file.read(bytes.get(), size);
+    return ListSnapshot(std::move(bytes), length);
   } catch (const Failure& f) {
     if (f.number() != failure::kFileNotFound) throw;
     return ListSnapshot();
@@ -67,7 +82,7 @@ ListSnapshot ListSnapshot::read(const std::string& path) {
 }
 
 std::int64_t ListSnapshot::wholeRecords() const {
-  return static_cast<std::int64_t>(bytes_.size() / kRecord);
+  return static_cast<std::int64_t>(length_ / kRecord);
 }
 
 std::size_t ListSnapshot::lengthField(std::int32_t i) const {
@@ -82,7 +97,7 @@ RecordState ListSnapshot::state(std::int32_t i) const {
 }
 
 std::string_view ListSnapshot::record(std::int32_t i) const {
-  return std::string_view(bytes_).substr(static_cast<std::size_t>(i) * kRecord, kRecord);
+  return bytes().substr(static_cast<std::size_t>(i) * kRecord, kRecord);
 }
 
 std::string_view ListSnapshot::codes(std::int32_t i) const {
@@ -92,6 +107,13 @@ std::string_view ListSnapshot::codes(std::int32_t i) const {
 
 std::string_view ListSnapshot::folded(std::int32_t i) const {
   if (state(i) != RecordState::title) return {};
+  if (folded_.size() != length_) {
+    folded_.assign(length_, '\0');
+    for (std::int32_t e = 0; e < size_; ++e) {
+      const std::size_t at = static_cast<std::size_t>(e) * kRecord;
+      foldInto(codes(e), folded_.data() + at + 2);
+    }
+  }
   return std::string_view(folded_).substr(static_cast<std::size_t>(i) * kRecord + 2, lengthField(i));
 }
 

@@ -3,6 +3,7 @@
 // too, so that the player can see and remove them. The game's own reading of the list
 // is not this one.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,12 +18,12 @@ enum class RecordState {
 class ListSnapshot {
  public:
   ListSnapshot() = default;
-  explicit ListSnapshot(std::string bytes);
+  explicit ListSnapshot(std::string_view bytes);
 
   // The list's bytes now; a missing list is an empty one. Failures of the file throw.
   static ListSnapshot read(const std::string& path);
 
-  const std::string& bytes() const { return bytes_; }
+  std::string_view bytes() const { return {bytes_.get(), length_}; }
   // Entries, one a record, and the partial record as the last one when there is one.
   std::int32_t size() const { return size_; }
   std::int64_t wholeRecords() const;
@@ -31,16 +32,21 @@ class ListSnapshot {
   RecordState state(std::int32_t i) const;
   std::string_view record(std::int32_t i) const;   // its raw bytes
   std::string_view codes(std::int32_t i) const;    // the title; empty when damaged
-  std::string_view folded(std::int32_t i) const;   // the title without case or accents
+  // The title without case or accents; the titles are folded at the first call, so that
+  // opening the window costs no more than reading the file.
+  std::string_view folded(std::int32_t i) const;
 
   // What the list shows for entry i, in UTF-8: the title, or what is wrong with it.
   std::string caption(std::int32_t i) const;
 
  private:
+  ListSnapshot(std::unique_ptr<char[]> bytes, std::size_t length);
   std::size_t lengthField(std::int32_t i) const;
 
-  std::string bytes_;
-  std::string folded_;   // same length as bytes_; only the titles are folded
+  // Not a std::string: filling it with zeros first would cost as much as reading it.
+  std::unique_ptr<char[]> bytes_;
+  std::size_t length_ = 0;
+  mutable std::string folded_;   // empty, or as long as bytes_ with the titles folded
   std::int32_t size_ = 0;
 };
 

@@ -37,14 +37,14 @@ constexpr std::array<char, 256> kTable = buildTable();
 
 }  // namespace
 
-char foldCode(char code) {
-  return kTable[static_cast<std::uint8_t>(code)];
+std::string foldTitle(std::string_view codes) {
+  std::string folded(codes.size(), '\0');
+  foldInto(codes, folded.data());
+  return folded;
 }
 
-std::string foldTitle(std::string_view codes) {
-  std::string folded(codes);
-  for (char& c : folded) c = foldCode(c);
-  return folded;
+void foldInto(std::string_view codes, char* out) {
+  for (const char c : codes) *out++ = kTable[static_cast<std::uint8_t>(c)];
 }
 
 }  // namespace filmotas

@@ -6,11 +6,12 @@
 
 namespace filmotas {
 
-// The code a character compares by: lower case, accent dropped ("Á", "á", "A" all give
-// "a"). Letters without a plain Latin base ("æ", "ð", "þ") only lose their case.
-char foldCode(char code);
-
-// Every code of `codes` folded.
+// Every code of `codes` folded to the code it compares by: lower case, accent dropped
+// ("Á", "á", "A" all give "a"). Letters without a plain Latin base ("æ", "ð", "þ") only
+// lose their case.
 std::string foldTitle(std::string_view codes);
+
+// The same into `out`, which holds at least codes.size() bytes.
+void foldInto(std::string_view codes, char* out);
 
 }  // namespace filmotas
