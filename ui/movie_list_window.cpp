@@ -90,10 +90,10 @@ void MovieListWindow::buildControls() {
   lstFilmotas_->setWordWrap(false);
   lstFilmotas_->horizontalHeader()->setStretchLastSection(true);
   lstFilmotas_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);   // rows of one height stay quick
+  lstFilmotas_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
   lblCuenta_ = new QLabel(this);
   nameControl(*lblCuenta_, "lblCuenta");
-  lblCuenta_->setAccessibleName(QStringLiteral("Registros mostrados"));
   cmdCorregir_ = button(this, "cmdCorregir", QStringLiteral("&Corregir"), QStringLiteral("Corregir el título"));
   cmdQuitar_ = button(this, "cmdQuitar", QStringLiteral("&Quitar"), QStringLiteral("Quitar los títulos elegidos"));
   cmdImportar_ = button(this, "cmdImportar", QStringLiteral("&Importar..."), QStringLiteral("Importar títulos"));
