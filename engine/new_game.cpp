@@ -43,6 +43,7 @@ void FrmFilmotas::startNewGame() {
 
     putTxtResponder("");
     putChkResponder(0);   // leaves the answer mode when it was on
+    notify(Control::focusTxtIntroducir);   // every game starts with the next letter
     intFallos_ = 0;
     setPanel(2, kMissesPrefix);
     for (int p = 0; p < kPieceCount; ++p) setPiece(static_cast<Piece>(p), false);
