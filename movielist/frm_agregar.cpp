@@ -15,6 +15,10 @@ constexpr const char* kListFullText =
 }  // namespace
 
 bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
+  if (txtIntroducir.find_first_not_of(' ') == std::string::npos) {
+    game_.messageBoxes().beep();   // an empty title could only ever be a miss and a win at once
+    return false;
+  }
   const auto codes = windows1252::encode(txtIntroducir);
   if (!codes) {
     game_.messageBoxes().show(kUnencodableText + windows1252::unencodable(txtIntroducir),
