@@ -50,6 +50,7 @@ bool FrmAgregar::appendToList(const std::string& codes) {
     return false;
   }
   list.write(wholeRecords + 1, codes);
+  list.flush();   // on the disk before the next title: a power cut costs this one at most
   game_.intRegistros = static_cast<std::int16_t>(wholeRecords + 1);
   return true;
 }
