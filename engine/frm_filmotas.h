@@ -58,10 +58,6 @@ class FrmFilmotas {
 
   // True once the game window has closed: later events are ignored.
   bool closed() const { return closed_; }
-  // True while a game is under way: a new game drew a title and laid it out. Until
-  // then (a failed start-up, an empty list, a new game stopped by a failure) a letter
-  // or an answer has nothing to be judged against and is not taken.
-  bool gameUnderWay() const { return gameUnderWay_; }
 
   // ---- Private members, readable for the window and for tests ----
   const std::string& strArchivoTemp() const { return strArchivoTemp_; }
@@ -165,6 +161,9 @@ class FrmFilmotas {
   int depth_ = 0;            // handlers running (a message box shows inside one)
   bool tickPending_ = false;
   bool closed_ = false;
+  // A new game drew a title and laid it out. Until then (a failed start-up, an empty
+  // list, a new game stopped by a failure) a letter or an answer has nothing to be
+  // judged against and is not taken.
   bool gameUnderWay_ = false;
 };
 
