@@ -139,12 +139,15 @@ void GameWindow::forward(Control shown, const std::function<void()>& event) {
 
 void GameWindow::connectControls() {
   const GameWindowControls& c = controls_;
-  connect(c.txtIntroducir, &QLineEdit::textEdited, this, [this](const QString& typed) {
+  // Whatever put the text there (keys, a paste, a drop, an input method, assistive
+  // technology) is the player's; the window's own writes are made with signals blocked.
+  connect(c.txtIntroducir, &QLineEdit::textChanged, this, [this](const QString& typed) {
     forward(Control::txtIntroducir, [&] { game_.setTxtIntroducir(typed.toStdString()); });
   });
-  connect(c.txtResponder, &QLineEdit::textEdited, this, [this](const QString& typed) {
+  connect(c.txtResponder, &QLineEdit::textChanged, this, [this](const QString& typed) {
     forward(Control::txtResponder, [&] { game_.setTxtResponder(typed.toStdString()); });
   });
+  connect(c.txtResponder, &QLineEdit::returnPressed, this, [this] { game_.cmdAceptar_Click(); });
   connect(c.chkResponder, &QPushButton::clicked, this, [this](bool checked) {
     forward(Control::chkResponder, [&] { game_.setChkResponder(checked ? 1 : 0); });
   });
@@ -205,6 +208,7 @@ void GameWindow::showControl(Control control, int index) {
     case Control::tmrContador: restartTimer(); break;
     case Control::answerMode: showAnswerMode(); break;
     case Control::focusTxtResponder: c.txtResponder->setFocus(); break;
+    case Control::focusTxtIntroducir: c.txtIntroducir->setFocus(); break;
   }
 }
 
@@ -264,6 +268,7 @@ void GameWindow::toggleStatusBar() {
 // The window is the menu bar over the client area, whose height the toggles choose.
 void GameWindow::showDisplayState() {
   menus_.mnuOpcionesMostrarOpciones->setChecked(display_.mostrarOpciones());
+  setOptionsReachable(controls_, display_.mostrarOpciones());
   menus_.mnuOpcionesVerBarra->setChecked(display_.verBarra());
   status_->setVisible(display_.verBarra());
   const int width = px(kGameClientWidth);
