@@ -1,0 +1,94 @@
+"""The installed program: install rules into a temporary prefix, the player's own folder,
+the command line without a display."""
+import os
+import pwd
+import subprocess
+
+import harness as h
+
+# Root writes anywhere, so under root the program runs as an ordinary user.
+PLAYER = "nobody" if os.geteuid() == 0 else None
+
+
+def install(build, session):
+    """Installs into <session root>/dest as if into /usr; the installed binary."""
+    dest = os.path.join(session.root, "dest")
+    subprocess.run(["cmake", "--install", build, "--prefix", "/usr"], check=True,
+                   env=dict(os.environ, DESTDIR=dest), stdout=subprocess.DEVNULL)
+    return os.path.join(dest, "usr", "bin", "filmotas")
+
+
+def snapshot(top):
+    """Every path under `top` with its size and modification time."""
+    return {os.path.join(folder, name): (os.lstat(os.path.join(folder, name)).st_size,
+                                         os.lstat(os.path.join(folder, name)).st_mtime_ns)
+            for folder, dirs, files in os.walk(top) for name in dirs + files}
+
+
+def player_home(session):
+    """An XDG_DATA_HOME the player owns."""
+    home = os.path.join(session.root, "xdg")
+    os.mkdir(home)
+    if PLAYER:
+        os.chown(home, pwd.getpwnam(PLAYER).pw_uid, -1)
+    return home
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def first_start_gives_the_player_a_folder_and_leaves_the_prefix_alone(binary):
+    with h.Session(binary) as session:
+        installed = install(os.path.dirname(binary), session)
+        prefix = os.path.dirname(os.path.dirname(installed))
+        before = snapshot(prefix)
+        home = player_home(session)
+        folder = os.path.join(home, "filmotas")
+        program = session.start(user=PLAYER, argv=[installed], env={"XDG_DATA_HOME": home})
+        window = program.game_window()
+        scratch = os.path.join(folder, "Temp.dat")
+        given = os.path.getsize(scratch)
+        program.type_text(window, "z")
+        for _ in h.deadline_loop("the letter to be recorded in Temp.dat"):
+            if os.path.getsize(scratch) > given:
+                break
+        program.close_box(window)
+        h.check(program.wait_exit() == 0, "exit code after the close box")
+        h.check_bytes(read(os.path.join(folder, "Filmotas.dat")),
+                      read(os.path.join(prefix, "share", "filmotas", "Filmotas.dat")),
+                      "the player's copy of the shipped list")
+        h.check(os.path.getsize(os.path.join(folder, "Config.dat")) == 12, "Config.dat written")
+        h.check(snapshot(prefix) == before, "the program wrote into the install prefix")
+
+
+def data_dir_naming_a_file_is_one_box_and_an_error_exit(binary):
+    with h.Session(binary) as session:
+        installed = install(os.path.dirname(binary), session)
+        path = os.path.join(session.root, "archivo")
+        open(path, "wb").close()
+        program = session.start(argv=[installed, "--data-dir", path])
+        program.answer_box("Filmotas", text=f"La carpeta de datos «{path}» es un archivo, no una carpeta.")
+        h.check(program.wait_exit() == 1, "exit code after refusing the folder")
+
+
+def command_line_without_a_display(binary):
+    cases = [  # arguments, exit status, stream, first line
+        (["--version"], 0, "stdout", "Filmotas 1.0.10"),
+        (["--help"], 0, "stdout", "Uso: filmotas [opciones]"),
+        (["--nada"], 2, "stderr", "filmotas: opción desconocida: --nada"),
+        (["sobra"], 2, "stderr", "filmotas: argumento de más: sobra"),
+    ]
+    env = {"PATH": os.environ["PATH"], "LANG": "C.UTF-8"}
+    for arguments, status, stream, line in cases:
+        done = subprocess.run([binary, *arguments], env=env, capture_output=True, text=True, timeout=10)
+        first = getattr(done, stream).splitlines()[:1]
+        h.check(done.returncode == status and first == [line],
+                f"{arguments}: status {done.returncode}, {stream} {first}, expected {status} {line!r}")
+
+
+if __name__ == "__main__":
+    h.run([first_start_gives_the_player_a_folder_and_leaves_the_prefix_alone,
+           data_dir_naming_a_file_is_one_box_and_an_error_exit,
+           command_line_without_a_display])
