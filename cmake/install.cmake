@@ -1,11 +1,12 @@
 # Install rules (GNU layout) and the Debian package (`make package`).
-# The program finds its shipped files at <bindir>/../share/filmotas, so the binary goes
-# to bin/ whatever the prefix: /usr/bin in the package, ~/.local/bin for one player.
+# The program finds its shipped files at <bindir>/../share/filmotas, so the binary's
+# folder is one level below the prefix: games/, as Debian places games, or bin/.
 include(GNUInstallDirs)
+set(FILMOTAS_INSTALL_BINDIR games CACHE STRING "Folder of the installed program: games or bin")
 set(FILMOTAS_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/filmotas)   # named after the package
 set(FILMOTAS_ID io.github.filmotas.Filmotas)
 
-install(TARGETS filmotas RUNTIME DESTINATION bin)
+install(TARGETS filmotas RUNTIME DESTINATION ${FILMOTAS_INSTALL_BINDIR})
 install(FILES ${SHIPPED_DIR}/Filmotas.dat ${SHIPPED_DIR}/Ayuda.dat
   DESTINATION ${CMAKE_INSTALL_DATADIR}/filmotas)
 install(FILES data/${FILMOTAS_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -25,10 +26,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME filmotas)
 set(CPACK_PACKAGE_VENDOR "Quenteo, Deridorovida Brivanta")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gallows game of film titles, in Spanish")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "gallows game of film titles, in Spanish
- Filmotas draws a film title from its movie list and shows it as letter cells.
- Guess it letter by letter before five misses complete the gallows, or answer
- the whole title at once. Titles can be added to the list from the game.")
+set(CPACK_PACKAGE_DESCRIPTION "Filmotas draws a film title from its movie list and shows it as letter cells.
+Guess it letter by letter before five misses complete the gallows, or answer
+the whole title at once. Titles can be added to the list from the game.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Filmotas <filmotas@users.noreply.github.com>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -3,6 +3,7 @@ the command line without a display."""
 import os
 import pwd
 import subprocess
+import tempfile
 
 import harness as h
 
@@ -15,7 +16,7 @@ def install(build, session):
     dest = os.path.join(session.root, "dest")
     subprocess.run(["cmake", "--install", build, "--prefix", "/usr"], check=True,
                    env=dict(os.environ, DESTDIR=dest), stdout=subprocess.DEVNULL)
-    return os.path.join(dest, "usr", "bin", "filmotas")
+    return os.path.join(dest, "usr", "games", "filmotas")
 
 
 def snapshot(top):
@@ -73,6 +74,27 @@ def data_dir_naming_a_file_is_one_box_and_an_error_exit(binary):
         h.check(program.wait_exit() == 1, "exit code after refusing the folder")
 
 
+def package_holds_the_installed_files(binary):
+    with tempfile.TemporaryDirectory() as root:
+        subprocess.run(["cpack", "-G", "DEB", "-B", root, "--config",
+                        os.path.join(os.path.dirname(binary), "CPackConfig.cmake")],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        package = [f for f in os.listdir(root) if f.endswith(".deb")]
+        h.check(package == ["filmotas_1.0.10_amd64.deb"], f"package file {package}")
+        listing = subprocess.run(["dpkg-deb", "-c", os.path.join(root, package[0])],
+                                 check=True, capture_output=True, text=True).stdout
+        files = {line.split()[-1] for line in listing.splitlines() if not line.startswith("d")}
+        icons = "./usr/share/icons/hicolor/{}/apps/io.github.filmotas.Filmotas.{}"
+        expected = {"./usr/games/filmotas", "./usr/share/filmotas/Filmotas.dat",
+                    "./usr/share/filmotas/Ayuda.dat", "./usr/share/man/man6/filmotas.6.gz",
+                    "./usr/share/applications/io.github.filmotas.Filmotas.desktop",
+                    "./usr/share/metainfo/io.github.filmotas.Filmotas.metainfo.xml",
+                    "./usr/share/doc/filmotas/copyright", "./usr/share/doc/filmotas/LICENSE",
+                    "./usr/share/doc/filmotas/changelog.gz", icons.format("scalable", "svg"),
+                    *(icons.format(f"{n}x{n}", "png") for n in (16, 32, 48, 64, 128, 256))}
+        h.check(files == expected, f"missing {expected - files}, extra {files - expected}")
+
+
 def command_line_without_a_display(binary):
     cases = [  # arguments, exit status, stream, first line
         (["--version"], 0, "stdout", "Filmotas 1.0.10"),
@@ -91,4 +113,5 @@ def command_line_without_a_display(binary):
 if __name__ == "__main__":
     h.run([first_start_gives_the_player_a_folder_and_leaves_the_prefix_alone,
            data_dir_naming_a_file_is_one_box_and_an_error_exit,
+           package_holds_the_installed_files,
            command_line_without_a_display])
