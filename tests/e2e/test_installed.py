@@ -74,6 +74,28 @@ def data_dir_naming_a_file_is_one_box_and_an_error_exit(binary):
         h.check(program.wait_exit() == 1, "exit code after refusing the folder")
 
 
+def stacked_above(server, upper, lower):
+    """Whether window `upper` lies above `lower`: xwininfo lists the top one first."""
+    tree = subprocess.run(["xwininfo", "-root", "-children"], env=server.env, check=True,
+                          capture_output=True, text=True).stdout
+    ids = [int(line.split()[0], 16) for line in tree.splitlines() if line.strip().startswith("0x")]
+    return ids.index(upper) < ids.index(lower)
+
+
+def second_copy_brings_the_running_window_forward(binary):
+    with h.Session(binary, {"Filmotas.dat": h.movie_list(["Casablanca"])}) as session:
+        first = session.start()
+        window = first.game_window()
+        other = session.start(argv=[session.path("filmotas"), "--data-dir", session.path("otra")])
+        covering = other.game_window()
+        session.server.xdotool("windowraise", str(covering))
+        h.check(stacked_above(session.server, covering, window), "the other game on top to begin with")
+        second = session.start()
+        second.answer_box("Filmotas", text="Filmotas ya se está ejecutando.")
+        h.check(second.wait_exit() == 0, "exit code of the second copy")
+        h.check(stacked_above(session.server, window, covering), "the running game was not raised")
+
+
 def package_holds_the_installed_files(binary):
     with tempfile.TemporaryDirectory() as root:
         subprocess.run(["cpack", "-G", "DEB", "-B", root, "--config",
@@ -113,5 +135,6 @@ def command_line_without_a_display(binary):
 if __name__ == "__main__":
     h.run([first_start_gives_the_player_a_folder_and_leaves_the_prefix_alone,
            data_dir_naming_a_file_is_one_box_and_an_error_exit,
+           second_copy_brings_the_running_window_forward,
            package_holds_the_installed_files,
            command_line_without_a_display])
