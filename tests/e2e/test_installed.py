@@ -64,16 +64,6 @@ def first_start_gives_the_player_a_folder_and_leaves_the_prefix_alone(binary):
         h.check(snapshot(prefix) == before, "the program wrote into the install prefix")
 
 
-def data_dir_naming_a_file_is_one_box_and_an_error_exit(binary):
-    with h.Session(binary) as session:
-        installed = install(os.path.dirname(binary), session)
-        path = os.path.join(session.root, "archivo")
-        open(path, "wb").close()
-        program = session.start(argv=[installed, "--data-dir", path])
-        program.answer_box("Filmotas", text=f"La carpeta de datos «{path}» es un archivo, no una carpeta.")
-        h.check(program.wait_exit() == 1, "exit code after refusing the folder")
-
-
 def stacked_above(server, upper, lower):
     """Whether window `upper` lies above `lower`: xwininfo lists the top one first."""
     tree = subprocess.run(["xwininfo", "-root", "-children"], env=server.env, check=True,
@@ -134,7 +124,6 @@ def command_line_without_a_display(binary):
 
 if __name__ == "__main__":
     h.run([first_start_gives_the_player_a_folder_and_leaves_the_prefix_alone,
-           data_dir_naming_a_file_is_one_box_and_an_error_exit,
            second_copy_brings_the_running_window_forward,
            package_holds_the_installed_files,
            command_line_without_a_display])
