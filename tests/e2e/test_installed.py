@@ -4,6 +4,7 @@ import os
 import pwd
 import subprocess
 import tempfile
+import time
 
 import harness as h
 
@@ -35,6 +36,13 @@ def player_home(session):
     return home
 
 
+def wait_until(condition, what, timeout=5.0):
+    deadline = time.monotonic() + timeout
+    while not condition() and time.monotonic() < deadline:
+        time.sleep(0.02)
+    h.check(condition(), f"{what} within {timeout:.0f} s")
+
+
 def read(path):
     with open(path, "rb") as f:
         return f.read()
@@ -52,9 +60,7 @@ def first_start_gives_the_player_a_folder_and_leaves_the_prefix_alone(binary):
         scratch = os.path.join(folder, "Temp.dat")
         given = os.path.getsize(scratch)
         program.type_text(window, "z")
-        for _ in h.deadline_loop("the letter to be recorded in Temp.dat"):
-            if os.path.getsize(scratch) > given:
-                break
+        wait_until(lambda: os.path.getsize(scratch) > given, "the letter recorded in Temp.dat")
         program.close_box(window)
         h.check(program.wait_exit() == 0, "exit code after the close box")
         h.check_bytes(read(os.path.join(folder, "Filmotas.dat")),

@@ -44,7 +44,8 @@ def read_only_folder_is_one_box_naming_it_then_the_end(binary):
         # Root writes anywhere, so under root the program runs as an ordinary user.
         program = session.start(user="nobody" if os.geteuid() == 0 else None)
         program.answer_box("Filmotas", text=f"No se puede escribir en la carpeta de datos «{session.folder}».")
-        h.check(program.wait_exit() == 1, f"exit code {program.process.returncode}")
+        code = program.wait_exit()
+        h.check(code == 1, f"exit code {code}")
         h.check(session.listing() == before, "the read-only folder changed")
 
 
