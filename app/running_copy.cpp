@@ -1,17 +1,34 @@
 #include "app/running_copy.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QWidget>
+#include <cstring>
+#include <optional>
 
 namespace filmotas::app {
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 1000;
+constexpr int kWaitingCopies = 4;
+
+std::optional<sockaddr_un> addressOf(const QByteArray& path) {
+  sockaddr_un address{};
+  if (path.size() >= static_cast<qsizetype>(sizeof(address.sun_path))) return std::nullopt;
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  return address;
+}
+
+int openSocket() { return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0); }
 
 void raise(QWidget* window) {
   if (window->isMinimized()) window->showNormal();
@@ -29,17 +46,35 @@ QString runningCopyName(const QString& dataFolder) {
   return runtime + QStringLiteral("/filmotas-") + hash;
 }
 
-RunningCopy::RunningCopy(const QString& name, QWidget* window) : window_(window) {
-  QLocalServer::removeServer(name);
-  server_.setSocketOptions(QLocalServer::UserAccessOption);
-  connect(&server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-      socket->disconnectFromServer();
-    }
-    bringForward();
-  });
-  server_.listen(name);   // without the socket the game still runs; only the raising is lost
+// Without the socket the game still runs; only the raising is lost.
+RunningCopy::RunningCopy(const QString& name, QWidget* window)
+    : path_(QFile::encodeName(name)), window_(window) {
+  const auto address = addressOf(path_);
+  if (!address) return;
+  ::unlink(path_.constData());
+  fd_ = openSocket();
+  if (fd_ < 0) return;
+  if (::bind(fd_, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0 ||
+      ::listen(fd_, kWaitingCopies) != 0) {
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
+  notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+  connect(notifier_, &QSocketNotifier::activated, this, &RunningCopy::answer);
+}
+
+RunningCopy::~RunningCopy() {
+  if (fd_ < 0) return;
+  delete notifier_;
+  ::close(fd_);
+  ::unlink(path_.constData());
+}
+
+void RunningCopy::answer() {
+  const int connection = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+  if (connection >= 0) ::close(connection);
+  bringForward();
 }
 
 // A window that is not shown yet (the start-up is still asking something) stays hidden;
@@ -50,11 +85,13 @@ void RunningCopy::bringForward() {
 }
 
 bool askRunningCopyToShow(const QString& name) {
-  QLocalSocket socket;
-  socket.connectToServer(name);
-  if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
-  socket.disconnectFromServer();
-  return true;
+  const auto address = addressOf(QFile::encodeName(name));
+  if (!address) return false;
+  const int fd = openSocket();
+  if (fd < 0) return false;
+  const bool answered = ::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0;
+  ::close(fd);
+  return answered;
 }
 
 }  // namespace filmotas::app

@@ -1,28 +1,36 @@
 #pragma once
 // The copy that plays in a data folder answers later copies started for the same folder
 // by bringing its game window to the front. The folder claim decides which copy runs;
-// the socket only carries the request, named after the folder within the user's runtime
-// folder.
-#include <QLocalServer>
+// a Unix socket named after the folder, within the user's runtime folder, only carries
+// the request. Plain sockets rather than Qt Network, whose libraries (Kerberos, proxy
+// support) would slow every start.
+#include <QObject>
 #include <QString>
 
+class QSocketNotifier;
 class QWidget;
 
 namespace filmotas::app {
 
-// The socket name of the copy playing in `dataFolder`.
+// The socket path of the copy playing in `dataFolder`.
 QString runningCopyName(const QString& dataFolder);
 
 class RunningCopy : public QObject {
  public:
   // Listens for later copies; `window` is brought forward whenever one asks. Call only
-  // while holding the folder claim: a name left by a crashed copy is removed first.
+  // while holding the folder claim: a socket left by a crashed copy is removed first.
   RunningCopy(const QString& name, QWidget* window);
+  ~RunningCopy() override;
+  RunningCopy(const RunningCopy&) = delete;
+  RunningCopy& operator=(const RunningCopy&) = delete;
 
  private:
+  void answer();
   void bringForward();
 
-  QLocalServer server_;
+  QByteArray path_;
+  int fd_ = -1;
+  QSocketNotifier* notifier_ = nullptr;
   QWidget* window_;
 };
 
