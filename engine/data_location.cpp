@@ -66,10 +66,14 @@ void copyShippedList(const std::string& from, const std::string& folder) {
   std::ofstream out(partial, std::ios::binary | std::ios::trunc);
   out << bytes;
   out.close();
-  const bool linked = out && ::link(partial.c_str(), target.c_str()) == 0;
-  const int error = errno;
+  int error = 0;
+  if (!out) {
+    error = EIO;
+  } else if (::link(partial.c_str(), target.c_str()) != 0) {
+    error = errno;
+  }
   ::unlink(partial.c_str());
-  if (!linked && error != EEXIST) {
+  if (error != 0 && error != EEXIST) {
     throw LocationProblem("No se puede escribir en la carpeta de datos " + quoted(folder) + ".");
   }
 }
