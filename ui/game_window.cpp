@@ -65,7 +65,8 @@ QString gallowsName(int misses) {
 GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent, kWindowFlags),
       boxes_(this),
-      game_(QFile::encodeName(programFolder).toStdString(), boxes_, random_, *this) {
+      game_(QFile::encodeName(programFolder).toStdString(), boxes_, random_, *this),
+      helpFolder_(game_.dataFolder()) {
   registerIcons();
   nameControl(*this, "frmFilmotas");
   setWindowTitle(QStringLiteral("Filmotas"));
@@ -88,6 +89,10 @@ GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
   showEverything();
   showDisplayState();
   controls_.txtIntroducir->setFocus();
+}
+
+void GameWindow::setHelpFolder(const QString& folder) {
+  helpFolder_ = DataFolder(QFile::encodeName(folder).toStdString());
 }
 
 void GameWindow::start() {
@@ -114,7 +119,7 @@ void GameWindow::openAddDialog() {
 // The help window keeps the entries it has read for the rest of the run.
 void GameWindow::openHelpWindow() {
   if (!helpWindow_) {
-    helpWindow_ = std::make_unique<HelpWindow>(game_.dataFolder(), boxes_);
+    helpWindow_ = std::make_unique<HelpWindow>(helpFolder_, boxes_);
     setHelpWindowCloser([this] { helpWindow_->closeIfOpen(); });
   }
   helpWindow_->open();
