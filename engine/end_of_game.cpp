@@ -11,6 +11,10 @@ void FrmFilmotas::chkResponder_Click() {
 
 void FrmFilmotas::cmdAceptar_Click() {
   handle([this] {
+    if (!gameUnderWay_) {
+      boxes_.beep();   // no title to answer; the answer stays in its box
+      return;
+    }
     if (model_.txtResponder == strPelícula) {
       endOfGameDialog("¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?", "¿Otra vez?");
     } else {
@@ -24,6 +28,7 @@ void FrmFilmotas::cmdAceptar_Click() {
 // Won when every cell of the title has been revealed. A cell is judged by what the
 // player has uncovered, not by its caption: a hyphen in the title shows "-" either way.
 void FrmFilmotas::winTest() {
+  if (!gameUnderWay_) return;   // a new game that failed after a loss has no title to win
   blnCompleto_ = true;
   for (intContador_ = 1; intContador_ <= lngLongitud_; ++intContador_) {
     if (!revealed_[static_cast<std::size_t>(intContador_ - 1)]) blnCompleto_ = false;

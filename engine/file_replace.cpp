@@ -32,13 +32,29 @@ std::string folderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The permissions the new file takes: the old file's, or those a new file gets.
-mode_t permissionsFor(const std::string& path) {
+// A file that may not be written is not replaced either: the rename needs only the
+// folder's permission, and would override the file's own.
+void requireWritable(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) {
+    ::close(fd);
+    return;
+  }
+  if (errno != ENOENT) throw failureFromErrno(errno);
+}
+
+// The new file takes the old file's permissions and, as far as it may, its owner; a
+// file made afresh gets what a new file gets.
+void takeOverAttributes(int fd, const std::string& path) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+  if (::stat(path.c_str(), &st) == 0) {
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0) { /* only the owner's rights can do it */ }
+    if (::fchmod(fd, st.st_mode & 07777) != 0) throw failureFromErrno(errno);
+    return;
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  return 0666 & ~mask;
+  if (::fchmod(fd, 0666 & ~mask) != 0) throw failureFromErrno(errno);
 }
 
 void writeAll(int fd, std::string_view bytes, const WriteCall& write) {
@@ -65,7 +81,7 @@ ssize_t systemWrite(int fd, const char* bytes, std::size_t count) { return ::wri
 ReplaceResult replaceFile(const std::string& path, std::string_view bytes, const WriteCall& write) {
   const std::string target = followLink(path);
   const std::string folder = folderOf(target);
-  const mode_t mode = permissionsFor(target);
+  requireWritable(target);
   std::string temporary = folder + "/.filmotas-XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) {
@@ -73,7 +89,7 @@ ReplaceResult replaceFile(const std::string& path, std::string_view bytes, const
     throw failureFromErrno(errno);
   }
   try {
-    if (::fchmod(fd, mode) != 0) throw failureFromErrno(errno);
+    takeOverAttributes(fd, target);
     writeAll(fd, bytes, write);
     if (::fsync(fd) != 0) throw failureFromErrno(errno);
   } catch (...) {

@@ -46,11 +46,13 @@ void FrmFilmotas::Form_Load() {
     try {
       loadSettings();
     } catch (const Failure& f) {
+      // A rejected file leaves the window holding the defaults, so closing writes them
+      // rather than whatever half of the file had been taken.
+      applyDefaultSettings();
       if (f.number() != failure::kTypeMismatch) {
         showGeneralError(f);
         return;   // no game: the cells stay empty until "Nueva partida"
       }
-      applyDefaultSettings();
     }
     intFallos_ = 0;
     startNewGame();

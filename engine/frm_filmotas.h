@@ -163,6 +163,10 @@ class FrmFilmotas {
   int depth_ = 0;            // handlers running (a message box shows inside one)
   bool tickPending_ = false;
   bool closed_ = false;
+  // A new game drew a title and laid it out. Until then (a failed start-up, an empty
+  // list, a new game stopped by a failure) a letter or an answer has nothing to be
+  // judged against and is not taken.
+  bool gameUnderWay_ = false;
 };
 
 }  // namespace filmotas

@@ -22,6 +22,11 @@ bool matches(std::uint8_t candidate, std::uint8_t code, std::optional<std::uint8
 
 void FrmFilmotas::txtIntroducir_Change() {
   if (model_.txtIntroducir.empty()) return;
+  if (!gameUnderWay_) {
+    boxes_.beep();
+    putTxtIntroducir("");
+    return;
+  }
   strLetra_ = model_.txtIntroducir;
   if (model_.chkSePuedenVocales == 0 && isPlainVowel(strLetra_)) {
     boxes_.show("No se pueden decir vocales", "Filmotas", box::kOk);

@@ -32,6 +32,7 @@ void FrmFilmotas::startNewGame() {
     } catch (const Failure& f) {
       if (f.number() != failure::kFileNotFound) throw;   // first run: nothing to delete
     }
+    gameUnderWay_ = false;   // from here on the old game is gone
     strArchivo.clear();
     intArchivo = intTamaño = intRegistros = 0;
     intRegistrosTemp_ = 0;
@@ -43,6 +44,7 @@ void FrmFilmotas::startNewGame() {
 
     putTxtResponder("");
     putChkResponder(0);   // leaves the answer mode when it was on
+    notify(Control::focusTxtIntroducir);   // every game starts with the next letter
     intFallos_ = 0;
     setPanel(2, kMissesPrefix);
     for (int p = 0; p < kPieceCount; ++p) setPiece(static_cast<Piece>(p), false);
@@ -63,6 +65,7 @@ void FrmFilmotas::startNewGame() {
     }
     AsignarVocal();
     PonerVocalAsignada();
+    gameUnderWay_ = intRegistros >= 1;
   } catch (const Failure& f) {
     if (f.number() == failure::kFileAlreadyOpen) {
       files_.close(intArchivoTemp_);   // the previous game stays as it was

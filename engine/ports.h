@@ -23,6 +23,8 @@ class MessageBoxPort {
   // Shows a modal box and returns the pressed button's answer code. Line breaks in
   // `text` are CR LF.
   virtual int show(const std::string& text, const std::string& title, int code) = 0;
+  // The system's beep: an input that is not taken, told without a box.
+  virtual void beep() = 0;
 };
 
 class RandomSource {

@@ -137,6 +137,10 @@ void RecordFile::write(std::int64_t n, std::string_view text) {
   chunkLength_ = 0;  // the read-ahead may hold the old bytes
 }
 
+void RecordFile::flush() {
+  if (::fdatasync(fd_) != 0) throw failureFromErrno(errno);
+}
+
 // Puts back what a failed write had partly replaced, so the file is as it was.
 void RecordFile::restore(std::int64_t offset, const std::string& oldBytes, std::int64_t oldSize) {
   int ignored = 0;

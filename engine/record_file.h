@@ -39,6 +39,9 @@ class RecordFile {
   // capacity fails with 59 and writes nothing; a failed write leaves the file as it was.
   void write(std::int64_t n, std::string_view text);
 
+  // Makes what has been written reach the disk.
+  void flush();
+
  private:
   std::string recordAt(std::string_view raw) const;
   void restore(std::int64_t offset, const std::string& oldBytes, std::int64_t oldSize);

@@ -26,6 +26,7 @@ enum class Control {
   chkSePuedenVocales, chkMayusculas, sldRapidez, lblRapidez, tmrContador,
   answerMode,          // every value of AnswerModeControls at once
   focusTxtResponder,   // a request: move the keyboard focus to the answer box
+  focusTxtIntroducir,  // a request: move the keyboard focus to the letter box
 };
 
 // Controls that the whole-title answer mode switches.

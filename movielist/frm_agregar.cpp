@@ -15,6 +15,10 @@ constexpr const char* kListFullText =
 }  // namespace
 
 bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
+  if (txtIntroducir.find_first_not_of(' ') == std::string::npos) {
+    game_.messageBoxes().beep();   // an empty title could only ever be a miss and a win at once
+    return false;
+  }
   const auto codes = windows1252::encode(txtIntroducir);
   if (!codes) {
     game_.messageBoxes().show(kUnencodableText + windows1252::unencodable(txtIntroducir),
@@ -46,6 +50,7 @@ bool FrmAgregar::appendToList(const std::string& codes) {
     return false;
   }
   list.write(wholeRecords + 1, codes);
+  list.flush();   // on the disk before the next title: a power cut costs this one at most
   game_.intRegistros = static_cast<std::int16_t>(wholeRecords + 1);
   return true;
 }

@@ -25,11 +25,13 @@ class FrmAgregar {
   // whole record, counted now from the file itself, and sets intRegistros to that count
   // plus one. strArchivo, intTamaño and intArchivo are set to the movie list, its record
   // length and a free file number, whatever an earlier operation had left in them.
-  // Empty titles and titles already in the list are appended like any other.
+  // A title already in the list is appended like any other; an empty title or one of
+  // spaces only is refused with the system's beep.
   //
-  // Returns true when the title was appended: the dialog then empties its text box.
-  // On false the title stays in the box, the file is exactly as it was and the player
-  // has been told why through the game's message boxes:
+  // Returns true when the title was appended, and flushed to the disk: the dialog then
+  // empties its text box. On false the title stays in the box, the file is exactly as
+  // it was (unless only the flush failed) and the player has been told why through the
+  // game's message boxes:
   // - a character with no Windows-1252 code: "El título contiene caracteres que no se
   //   pueden guardar: " and those characters (code 48);
   // - the list already holds 32767 titles (code 48);

@@ -7,7 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 qt6-translations-l10n
+  appstream desktop-file-utils dpkg-dev file
   xvfb xauth xdotool x11-utils python3 python3-xlib
 )
 

@@ -1,9 +1,57 @@
 #include "settings/settings_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "engine/failure.h"
 #include "engine/record_file.h"
 
 namespace filmotas {
+
+namespace {
+
+constexpr std::size_t kRecordsBytes = 3 * kSettingsRecordLength;
+
+// What the file holds past its three records; nothing when it does not exist.
+std::string bytesPastRecords(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return {};
+    throw failureFromErrno(errno);
+  }
+  std::string tail;
+  char chunk[4096];
+  for (off_t at = kRecordsBytes;;) {
+    const ssize_t n = ::pread(fd, chunk, sizeof chunk, at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int error = n < 0 ? errno : 0;
+      ::close(fd);
+      if (error != 0) throw failureFromErrno(error);
+      return tail;
+    }
+    tail.append(chunk, static_cast<std::size_t>(n));
+    at += n;
+  }
+}
+
+std::string settingRecord(int value) {
+  const std::string text = std::to_string(value);
+  std::string record(kSettingsRecordLength, '\0');
+  record[0] = static_cast<char>(text.size());
+  return record.replace(2, text.size(), text);
+}
+
+void writeInPlace(const std::string& path, const Settings& settings) {
+  RecordFile file(path, kSettingsRecordLength);
+  file.write(1, std::to_string(settings.wait));
+  file.write(2, std::to_string(settings.vowels));
+  file.write(3, std::to_string(settings.ignoreCase));
+}
+
+}  // namespace
 
 std::int32_t parseSettingNumber(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -24,11 +72,11 @@ std::string waitCaption(std::string_view text) {
   return std::string(text) + " segundos";
 }
 
-void writeSettings(const std::string& path, const Settings& settings) {
-  RecordFile file(path, kSettingsRecordLength);
-  file.write(1, std::to_string(settings.wait));
-  file.write(2, std::to_string(settings.vowels));
-  file.write(3, std::to_string(settings.ignoreCase));
+// The same bytes as writing the three records in place, bytes past them kept.
+void writeSettings(const std::string& path, const Settings& settings, const WriteCall& write) {
+  const std::string bytes = settingRecord(settings.wait) + settingRecord(settings.vowels) +
+                            settingRecord(settings.ignoreCase) + bytesPastRecords(path);
+  if (replaceFile(path, bytes, write) == ReplaceResult::folderRefused) writeInPlace(path, settings);
 }
 
 }  // namespace filmotas

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file_replace.h"
+
 namespace filmotas {
 
 inline constexpr int kSettingsRecordLength = 4;
@@ -24,7 +26,10 @@ std::int32_t parseSettingNumber(std::string_view text);
 // otherwise the text followed by " segundos".
 std::string waitCaption(std::string_view text);
 
-// Writes the three records in place; bytes past record 3 are left alone. Throws Failure.
-void writeSettings(const std::string& path, const Settings& settings);
+// Writes the three records; bytes past record 3 are left alone. The whole new file is
+// written beside the old one, flushed and renamed over it, so a failure at any point
+// leaves the old file as it was; only where the folder takes no new file are the
+// records written in place. `write` is the call that writes the bytes. Throws Failure.
+void writeSettings(const std::string& path, const Settings& settings, const WriteCall& write = systemWrite);
 
 }  // namespace filmotas

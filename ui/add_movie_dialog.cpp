@@ -88,12 +88,10 @@ void AddMovieDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 // On success the box is emptied for the next title; on failure the player has been told
-// why and the title stays for correcting.
+// why and the title stays for correcting. Either way the box has the focus.
 void AddMovieDialog::cmdAceptar_Click() {
-  if (agregar_.cmdAceptar_Click(txtIntroducir_->text().toStdString())) {
-    txtIntroducir_->clear();
-    txtIntroducir_->setFocus();
-  }
+  if (agregar_.cmdAceptar_Click(txtIntroducir_->text().toStdString())) txtIntroducir_->clear();
+  txtIntroducir_->setFocus();
 }
 
 }  // namespace filmotas::ui

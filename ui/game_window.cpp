@@ -66,7 +66,8 @@ QString gallowsName(int misses) {
 GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent, kWindowFlags),
       boxes_(this),
-      game_(QFile::encodeName(programFolder).toStdString(), boxes_, random_, *this) {
+      game_(QFile::encodeName(programFolder).toStdString(), boxes_, random_, *this),
+      helpFolder_(game_.dataFolder()) {
   registerIcons();
   nameControl(*this, "frmFilmotas");
   setWindowTitle(QStringLiteral("Filmotas"));
@@ -89,6 +90,10 @@ GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
   showEverything();
   showDisplayState();
   controls_.txtIntroducir->setFocus();
+}
+
+void GameWindow::setHelpFolder(const QString& folder) {
+  helpFolder_ = DataFolder(QFile::encodeName(folder).toStdString());
 }
 
 void GameWindow::start() {
@@ -124,7 +129,7 @@ void GameWindow::openListWindow() {
 // The help window keeps the entries it has read for the rest of the run.
 void GameWindow::openHelpWindow() {
   if (!helpWindow_) {
-    helpWindow_ = std::make_unique<HelpWindow>(game_.dataFolder(), boxes_);
+    helpWindow_ = std::make_unique<HelpWindow>(helpFolder_, boxes_);
     setHelpWindowCloser([this] { helpWindow_->closeIfOpen(); });
   }
   helpWindow_->open();
@@ -149,12 +154,15 @@ void GameWindow::forward(Control shown, const std::function<void()>& event) {
 
 void GameWindow::connectControls() {
   const GameWindowControls& c = controls_;
-  connect(c.txtIntroducir, &QLineEdit::textEdited, this, [this](const QString& typed) {
+  // Whatever put the text there (keys, a paste, a drop, an input method, assistive
+  // technology) is the player's; the window's own writes are made with signals blocked.
+  connect(c.txtIntroducir, &QLineEdit::textChanged, this, [this](const QString& typed) {
     forward(Control::txtIntroducir, [&] { game_.setTxtIntroducir(typed.toStdString()); });
   });
-  connect(c.txtResponder, &QLineEdit::textEdited, this, [this](const QString& typed) {
+  connect(c.txtResponder, &QLineEdit::textChanged, this, [this](const QString& typed) {
     forward(Control::txtResponder, [&] { game_.setTxtResponder(typed.toStdString()); });
   });
+  connect(c.txtResponder, &QLineEdit::returnPressed, this, [this] { game_.cmdAceptar_Click(); });
   connect(c.chkResponder, &QPushButton::clicked, this, [this](bool checked) {
     forward(Control::chkResponder, [&] { game_.setChkResponder(checked ? 1 : 0); });
   });
@@ -216,6 +224,7 @@ void GameWindow::showControl(Control control, int index) {
     case Control::tmrContador: restartTimer(); break;
     case Control::answerMode: showAnswerMode(); break;
     case Control::focusTxtResponder: c.txtResponder->setFocus(); break;
+    case Control::focusTxtIntroducir: c.txtIntroducir->setFocus(); break;
   }
 }
 
@@ -276,6 +285,7 @@ void GameWindow::toggleStatusBar() {
 // The window is the menu bar over the client area, whose height the toggles choose.
 void GameWindow::showDisplayState() {
   menus_.mnuOpcionesMostrarOpciones->setChecked(display_.mostrarOpciones());
+  setOptionsReachable(controls_, display_.mostrarOpciones());
   menus_.mnuOpcionesVerBarra->setChecked(display_.verBarra());
   status_->setVisible(display_.verBarra());
   const int width = px(kGameClientWidth);

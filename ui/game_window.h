@@ -23,8 +23,11 @@ class StatusBar;
 class GameWindow : public QMainWindow, private ProgramWindows {
   Q_OBJECT
  public:
-  // `programFolder` holds the data files: the folder of the running program.
+  // `programFolder` holds the data files: the program's own folder, or the player's when installed.
   explicit GameWindow(const QString& programFolder, QWidget* parent = nullptr);
+
+  // The folder whose help file the help window reads, when it is not the data files' own.
+  void setHelpFolder(const QString& folder);
 
   // Loads the settings and starts the first game, then shows the window.
   void start();
@@ -78,6 +81,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
   QTimer* tmrContador_ = nullptr;
   std::function<void()> addDialogCloser_;
   std::function<void()> helpWindowCloser_;
+  DataFolder helpFolder_;
   std::unique_ptr<HelpWindow> helpWindow_;   // made at the first "&Ayuda", kept for the run
 };
 

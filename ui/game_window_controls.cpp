@@ -1,11 +1,13 @@
 #include "ui/game_window_controls.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 
 #include "ui/control_names.h"
 #include "ui/fonts.h"
@@ -125,6 +127,16 @@ void setFocusOrder(const GameWindowControls& c) {
 }
 
 }  // namespace
+
+void setOptionsReachable(const GameWindowControls& c, bool reachable) {
+  const auto policy = reachable ? Qt::FocusPolicy(c.fraOpciones->style()->styleHint(QStyle::SH_Button_FocusPolicy))
+                                : Qt::NoFocus;
+  for (QWidget* control : {static_cast<QWidget*>(c.chkMayusculas), static_cast<QWidget*>(c.chkSePuedenVocales),
+                           static_cast<QWidget*>(c.sldRapidez)}) {
+    control->setFocusPolicy(policy);
+  }
+  if (!reachable && c.fraOpciones->isAncestorOf(QApplication::focusWidget())) c.txtIntroducir->setFocus();
+}
 
 GameWindowControls buildGameWindowControls(QWidget& client) {
   GameWindowControls c;

@@ -44,4 +44,9 @@ inline constexpr int kGameClientWidth = 6270;
 // Creates every control of the client area as a child of `client`.
 GameWindowControls buildGameWindowControls(QWidget& client);
 
+// Whether the options panel's check boxes and slider take the focus: not while the
+// panel is out of view. Their place in the focus order stays; a focus left on one of
+// them goes to the letter box.
+void setOptionsReachable(const GameWindowControls& c, bool reachable);
+
 }  // namespace filmotas::ui

@@ -89,8 +89,11 @@ void buildTextBox(HelpWindowControls& c) {
   c.Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   c.Picture1->setGeometry(rectAt(120, 1920, 6615, 1935));
   c.Picture1->setFocusPolicy(Qt::StrongFocus);
+  // The box forces its white, so it forces dark text too: under a dark scheme the
+  // system's text colour is light. The help label inherits both.
   QPalette white = c.Picture1->palette();
   white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::WindowText, Qt::black);
   c.Picture1->setPalette(white);
   c.Picture1->setAutoFillBackground(true);
 

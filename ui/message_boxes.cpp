@@ -1,5 +1,6 @@
 #include "ui/message_boxes.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 namespace filmotas::ui {
@@ -43,5 +44,7 @@ int QtMessageBoxes::show(const std::string& text, const std::string& title, int 
   dialog.exec();
   return box::kAnswerOk;
 }
+
+void QtMessageBoxes::beep() { QApplication::beep(); }
 
 }  // namespace filmotas::ui

@@ -15,6 +15,7 @@ class QtMessageBoxes : public MessageBoxPort {
  public:
   explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
   int show(const std::string& text, const std::string& title, int code) override;
+  void beep() override;
 
  private:
   QWidget* parent_;

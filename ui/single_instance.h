@@ -1,5 +1,5 @@
 #pragma once
-// One running game per program folder: two copies would share "Temp.dat" and
+// One running game per data folder: two copies would share "Temp.dat" and
 // "Config.dat" and spoil each other's files. The claim is a lock on the folder itself,
 // so no lock file is ever left behind, and the kernel drops it when a copy crashes.
 #include <string>

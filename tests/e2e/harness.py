@@ -225,10 +225,10 @@ def deadline_loop(what, timeout=WAIT, fail=True):
 class Program:
     """One running copy of the binary in the session's program folder."""
 
-    def __init__(self, session, user=None):
+    def __init__(self, session, user=None, argv=None, env=None):
         self.session = session
         self.server = session.server
-        env = dict(self.server.env)
+        env_extra, env = env, dict(self.server.env)
         kwargs = {}
         if user is None:
             env["XDG_RUNTIME_DIR"] = session.runtime_dir
@@ -236,9 +236,10 @@ class Program:
             kwargs.update(user=user, group=pwd.getpwnam(user).pw_gid, extra_groups=[])
             env.pop("XDG_RUNTIME_DIR", None)
             env["HOME"] = "/nonexistent"
+        env.update(env_extra or {})
         # Started from another folder: the program must find its data beside itself.
         self.process = subprocess.Popen(
-            [session.binary], cwd=session.root, env=env, stdin=subprocess.DEVNULL,
+            argv or [session.binary], cwd=session.root, env=env, stdin=subprocess.DEVNULL,
             stdout=session.log, stderr=session.log, **kwargs)
         self.pid = self.process.pid
 
@@ -513,8 +514,8 @@ class Session:
         with open(os.path.join(self.root, "program.log"), "rb") as log:
             return log.read().decode("utf-8", "replace").strip()
 
-    def start(self, user=None):
-        program = Program(self, user)
+    def start(self, user=None, argv=None, env=None):
+        program = Program(self, user, argv, env)
         self.programs.append(program)
         return program
 

@@ -1,6 +1,5 @@
 """Starting in an unusual folder: no movie list, a copy already running, no write access."""
 import os
-import re
 
 import harness as h
 
@@ -38,42 +37,19 @@ def second_copy_in_the_same_folder_touches_nothing(binary):
         h.check(first.wait_exit() == 0, "exit code of the first copy")
 
 
-def read_only_folder_reports_the_failure_and_closes(binary):
+def read_only_folder_is_one_box_naming_it_then_the_end(binary):
     with h.Session(binary, ONE_TITLE) as session:
         session.make_read_only()
         before = session.listing()
         # Root writes anywhere, so under root the program runs as an ordinary user.
         program = session.start(user="nobody" if os.geteuid() == 0 else None)
-        box = program.wait_window("Error", kind="dialog")
-        text = program.box_text(box)
-        h.check(re.fullmatch(r"Error \d+:\n\n.+", text),
-                f"general error box expected, found {text!r}")
-        program.keys(box, "Return")
-        program.wait_gone(box, "the start-up error box")
-        window = program.game_window()
-        game = h.Game(program, window)
-        game.exit_by_menu()
-        answered = answer_error_boxes_until_exit(program)
-        h.check(answered >= 1, "writing the settings into a read-only folder must be reported")
-        h.check(program.process.returncode == 0, f"exit code {program.process.returncode}")
+        program.answer_box("Filmotas", text=f"No se puede escribir en la carpeta de datos «{session.folder}».")
+        code = program.wait_exit()
+        h.check(code == 1, f"exit code {code}")
         h.check(session.listing() == before, "the read-only folder changed")
-
-
-def answer_error_boxes_until_exit(program, most=4):
-    """Confirms each "Error" box the closing shows; how many there were."""
-    for answered in range(most + 1):
-        for _ in h.deadline_loop("an Error box or the program's end"):
-            if not program.running():
-                return answered
-            boxes = program.windows("Error")
-            if boxes:
-                program.keys(boxes[0], "Return")
-                program.wait_gone(boxes[0], "an Error box")
-                break
-    raise h.Failure(f"still running after {most} Error boxes")
 
 
 if __name__ == "__main__":
     h.run([missing_movie_list_is_reported_and_created_empty,
            second_copy_in_the_same_folder_touches_nothing,
-           read_only_folder_reports_the_failure_and_closes])
+           read_only_folder_is_one_box_naming_it_then_the_end])

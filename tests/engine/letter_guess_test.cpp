@@ -1,6 +1,8 @@
 // The letter guess: refusal, reveal, repeats, verdicts, the gallows and the wait timer.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "engine/letter_case.h"
 #include "support/fakes.h"
 
@@ -37,6 +39,35 @@ TEST(LetterGuess, PlainVowelsAndUnstorableCharactersAreNotJudged) {
   EXPECT_EQ(f.m().tmrContadorInterval, 0);   // never armed
   f.say("é");   // an accented vowel is a letter like any other
   EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("\xE9", 3));
+}
+
+// After a failed start-up, with an empty list, or after a new game stopped by a failure:
+// a letter or an answer is refused with a beep, and nothing is judged or recorded.
+TEST(LetterGuess, WithNoGameUnderWayNothingIsJudged) {
+  struct Case { const char* why; std::vector<std::string> titles; std::string config; bool unwritable; };
+  const Case cases[] = {{"start-up failed", {"Mono azul"}, testing::settingsFile("11", "1", "1"), false},
+                        {"no titles", {}, "", false},
+                        {"new game failed", {"Mono azul"}, testing::settingsFile("1", "0", "1"), true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    GameFixture f(c.titles, c.config);
+    {
+      std::optional<testing::Unwritable> readOnly;
+      if (c.unwritable) readOnly.emplace(f.folder.path());
+      f.start('A');
+    }
+    f.boxes.shown.clear();
+    const std::string temp = f.folder.read("Temp.dat");
+    f.game.setTxtIntroducir("x");
+    EXPECT_EQ(f.game.model().txtIntroducir, "");
+    f.game.setChkResponder(1);
+    f.game.cmdAceptar_Click();   // an empty answer, as empty as a title never drawn
+    EXPECT_EQ(f.boxes.beeps, 2);
+    EXPECT_TRUE(f.boxes.shown.empty());
+    EXPECT_EQ(testing::cells(f), "");
+    EXPECT_EQ(f.folder.read("Temp.dat"), temp);
+    EXPECT_EQ(f.game.model().tmrContadorInterval, 0);
+  }
 }
 
 TEST(LetterGuess, CaseOptionDecidesWhatALetterUncovers) {

@@ -66,6 +66,15 @@ TEST_F(Append, RefusedTitleIsExplainedAndTheListStaysAsItWas) {
   }
 }
 
+TEST_F(Append, EmptyTitleOrSpacesOnlyIsRefusedWithABeep) {
+  const std::string before = list();
+  for (const char* blank : {"", " ", "   "}) EXPECT_FALSE(dialog.cmdAceptar_Click(blank)) << blank;
+  EXPECT_EQ(game.boxes.beeps, 3);
+  EXPECT_TRUE(game.boxes.shown.empty());
+  EXPECT_EQ(list(), before);
+  EXPECT_EQ(game.game.intRegistros, 3);
+}
+
 TEST(AppendWithoutGame, FailedStartUpLeavesTheSettingsAloneAndAppendsToTheList) {
   GameFixture f({"UNO"});
   const std::string settings = settingsFile("99", "0", "1");   // a wait beyond the slider

@@ -1,6 +1,11 @@
 // Start-up reads "Config.dat"; closing the game window writes it back.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cerrno>
+
+#include "engine/failure.h"
+#include "settings/settings_file.h"
 #include "support/fakes.h"
 
 namespace filmotas {
@@ -57,6 +62,8 @@ TEST(StartUp, BadValueGivesTheGeneralErrorBoxAndNoGame) {
     EXPECT_EQ(f.boxes.shown[0].code, 16);
     EXPECT_EQ(f.game.strPelícula, "");
     EXPECT_EQ(f.m().cell(1), "");
+    f.game.Form_QueryUnload();   // the window holds the defaults, not what was read before the fault
+    EXPECT_EQ(f.folder.read("Config.dat"), settingsFile("1", "0", "1"));
   }
 }
 
@@ -74,6 +81,33 @@ TEST(Closing, SettingsThatCannotBeWrittenAreReportedOnce) {
     EXPECT_TRUE(f.game.closed());
     EXPECT_EQ(f.folder.read("Config.dat"), settingsFile("5", "1", "0"));
   }
+}
+
+// A disk that takes five bytes and then fails for good: the old file stays whole, to the
+// byte, and nothing else is left in the folder.
+TEST(Closing, WriteThatFailsPartwayLeavesTheOldFileWhole) {
+  const testing::TempFolder folder;
+  const std::string old = settingsFile("5", "1", "0") + "tail";
+  folder.write("Config.dat", old);
+  std::size_t taken = 0;
+  const WriteCall fiveBytesThenFull = [&taken](int fd, const char* bytes, std::size_t count) -> ssize_t {
+    if (taken >= 5) {
+      errno = ENOSPC;
+      return -1;
+    }
+    const ssize_t n = ::write(fd, bytes, std::min<std::size_t>(count, 5 - taken));
+    if (n > 0) taken += static_cast<std::size_t>(n);
+    return n;
+  };
+  try {
+    writeSettings(folder.file("Config.dat"), {7, 0, 1}, fiveBytesThenFull);
+    ADD_FAILURE() << "the failed write must be reported";
+  } catch (const Failure& f) {
+    EXPECT_EQ(f.number(), failure::kDiskFull);
+  }
+  EXPECT_EQ(taken, 5u);
+  EXPECT_EQ(folder.read("Config.dat"), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace

@@ -24,8 +24,10 @@ struct ShownBox {
 class ScriptedBoxes : public MessageBoxPort {
  public:
   int show(const std::string& text, const std::string& title, int code) override;
+  void beep() override { ++beeps; }
   void answer(int code) { answers.push_back(code); }
   std::vector<ShownBox> shown;
+  int beeps = 0;
   std::deque<int> answers;
   std::function<void()> whileShown;   // runs inside the box, as a nested event loop would
 };

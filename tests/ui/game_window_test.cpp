@@ -1,6 +1,7 @@
 // The game window: its heights under the display toggles, where the cells and the
 // gallows pieces lie, its names, the menus of answer mode, the About box, and a game
 // played with its boxes answered, down to the settings written on closing.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,9 +33,20 @@ class GameWindowTest : public QObject {
   void answerModeDisablesMenusAndBringsThemBack();
   void aboutBoxTellsVersionAndLiveCount();
   void playedGameAnswersBoxesAndWritesSettingsOnClose();
+  void tabVisitsOnlyTheControlsInView();
+  void enterAnswersAndTheNextGameStartsInTheLetterBox();
+  void textWrittenByAssistiveTechnologyIsJudged();
 
  private:
   QAction* action(const char* name) const { return game->window->findChild<QAction*>(name); }
+  QStringList tabChain() const;
+  // As a screen reader writes: through the box's editable-text interface.
+  static bool writeAccessibly(QWidget* box, const QString& text) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+    if (!accessible || !accessible->editableTextInterface()) return false;
+    accessible->editableTextInterface()->insertText(0, text);
+    return true;
+  }
   std::unique_ptr<GameInFolder> game;
 };
 
@@ -166,6 +178,56 @@ void GameWindowTest::playedGameAnswersBoxesAndWritesSettingsOnClose() {
   QVERIFY(game->window->close());
   // Three records of a 1-byte text each: wait "1", vowels allowed "1", case ignored "1".
   QCOMPARE(game->read("Config.dat"), QByteArray::fromHex("01003100 01003100 01003100"));
+}
+
+// The controls Tab visits from the letter box until it comes back there.
+QStringList GameWindowTest::tabChain() const {
+  QWidget* letter = game->find<QWidget>("txtIntroducir");
+  letter->setFocus();
+  QStringList chain;
+  for (QWidget* at = letter; at && chain.size() < 12;) {
+    chain << at->objectName();
+    QTest::keyClick(at, Qt::Key_Tab);
+    at = QApplication::focusWidget();
+    if (at == letter) break;
+  }
+  return chain;
+}
+
+void GameWindowTest::tabVisitsOnlyTheControlsInView() {
+  QVERIFY(QTest::qWaitForWindowActive(game->window.get()));
+  QCOMPARE(tabChain(), QStringList({"txtIntroducir", "chkResponder", "cmdSalir"}));
+  action("mnuOpcionesMostrarOpciones")->trigger();
+  QCOMPARE(tabChain(), QStringList({"txtIntroducir", "chkMayusculas", "sldRapidez", "chkResponder",
+                                    "cmdSalir", "chkSePuedenVocales"}));
+  game->find<QWidget>("chkMayusculas")->setFocus();
+  action("mnuOpcionesMostrarOpciones")->trigger();   // put away with the focus on it
+  QCOMPARE(QApplication::focusWidget(), game->find<QWidget>("txtIntroducir"));
+}
+
+void GameWindowTest::enterAnswersAndTheNextGameStartsInTheLetterBox() {
+  QVERIFY(QTest::qWaitForWindowActive(game->window.get()));
+  QTest::mouseClick(game->find<QPushButton>("chkResponder"), Qt::LeftButton);
+  auto* answer = game->find<QLineEdit>("txtResponder");
+  type(answer, "Mono azul");
+  game->boxes.script << QString::fromUtf8("Sí");
+  QTest::keyClick(answer, Qt::Key_Return);
+  const QList<QStringList> won = {
+      {QString::fromUtf8("¿Otra vez?"), QString::fromUtf8("¡Has ganado, felicidades!\n\n¿Quieres jugar otra vez?")}};
+  QCOMPARE(game->boxes.seen, won);
+  // The focus the window gives back when the box has gone.
+  QTRY_COMPARE(game->window->focusWidget(), game->find<QWidget>("txtIntroducir"));
+}
+
+void GameWindowTest::textWrittenByAssistiveTechnologyIsJudged() {
+  QVERIFY(writeAccessibly(game->find<QWidget>("txtIntroducir"), "m"));
+  QCOMPARE(game->find<QLabel>("lblCaracter(1)")->text(), QString("M"));
+  QTest::mouseClick(game->find<QPushButton>("chkResponder"), Qt::LeftButton);
+  QVERIFY(writeAccessibly(game->find<QWidget>("txtResponder"), "Mono azul"));
+  game->boxes.script << QString::fromUtf8("Sí");
+  QTest::mouseClick(game->find<QPushButton>("cmdAceptar"), Qt::LeftButton);
+  QCOMPARE(game->boxes.seen.value(0).value(0), QString::fromUtf8("¿Otra vez?"));
+  QVERIFY(game->boxes.seen.value(0).value(1).startsWith(QString::fromUtf8("¡Has ganado")));
 }
 
 QTEST_MAIN(GameWindowTest)

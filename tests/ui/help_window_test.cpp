@@ -27,6 +27,7 @@ class HelpWindowTest : public QObject {
   void topicsGrowTheWindowAndShowTheirRows();
   void bulletsAndPreviewFollowThePointer();
   void missingHelpFileIsReportedAndNothingShows();
+  void helpTextStaysDarkOnItsWhiteBoxUnderADarkScheme();
 
  private:
   // Moves the pointer through the window system, so Qt finds the widget under it.
@@ -108,6 +109,21 @@ void HelpWindowTest::missingHelpFileIsReportedAndNothingShows() {
   const QList<QStringList> expected = {
       {"Error", QString::fromUtf8("No se encontró el archivo de ayuda.\n\nVuelva a instalar el programa.")}};
   QCOMPARE(answers.seen, expected);
+}
+
+void HelpWindowTest::helpTextStaysDarkOnItsWhiteBoxUnderADarkScheme() {
+  const QPalette system = QApplication::palette();
+  QPalette dark(QColor(0x30, 0x30, 0x30));
+  dark.setColor(QPalette::WindowText, Qt::white);
+  QApplication::setPalette(dark);
+  const HelpWindow shown(DataFolder(folder.path().toStdString()), boxes);
+  const QImage drawn = shown.controls().lblAyuda->grab().toImage();
+  QApplication::setPalette(system);
+  QCOMPARE(drawn.pixelColor(0, 0), QColor(Qt::white));
+  int darkest = 255;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) darkest = std::min(darkest, drawn.pixelColor(x, y).lightness());
+  QVERIFY2(darkest < 100, qPrintable(QStringLiteral("darkest text pixel %1").arg(darkest)));
 }
 
 QTEST_MAIN(HelpWindowTest)
