@@ -42,7 +42,7 @@ void FrmListaFilmotas::Form_Load() {
 void FrmListaFilmotas::reload() {
   list_ = ListSnapshot::read(game_.dataFolder().path(kMovieListFile));
   duplicatesKnown_ = false;
-  game_.intRegistros = static_cast<std::int16_t>(std::min<std::int64_t>(list_.wholeRecords(), INT16_MAX));
+  game_.intRegistros = static_cast<std::int16_t>(std::min(list_.wholeRecords(), kMostTitles));
 }
 
 std::vector<std::int32_t> FrmListaFilmotas::shownEntries(std::string_view typed, bool duplicatesOnly) {
@@ -54,9 +54,9 @@ std::vector<std::int32_t> FrmListaFilmotas::shownEntries(std::string_view typed,
 }
 
 bool FrmListaFilmotas::refusesTitle(const std::string& title) {
-  const char* refusal = title.find_first_not_of(' ') == std::string::npos ? kBlankTitleText
-                        : !isAcceptableTitleText(title)                 ? kRefusedTitleText
-                                                                        : nullptr;
+  const char* refusal = isBlankTitle(title)             ? kBlankTitleText
+                        : !isAcceptableTitleText(title) ? kRefusedTitleText
+                                                        : nullptr;
   if (refusal) boxes_.show(refusal, kListWindowTitle, box::kExclamation);
   return refusal != nullptr;
 }

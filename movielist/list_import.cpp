@@ -3,6 +3,7 @@
 
 #include <unordered_set>
 
+#include "engine/data_folder.h"
 #include "engine/utf8.h"
 #include "engine/windows1252.h"
 #include "movielist/title_entry.h"
@@ -12,14 +13,11 @@ namespace filmotas {
 
 namespace {
 
-constexpr std::int64_t kMostTitles = INT16_MAX;   // the game counts titles in 16 bits
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool isBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
 // Why a line cannot be a title, or nullopt when it can.
 std::optional<SkipReason> refusal(std::string_view line) {
-  if (isBlank(line)) return SkipReason::empty;
+  if (isBlankTitle(line)) return SkipReason::empty;
   if (!utf8::decode(line)) return SkipReason::notStorable;
   if (utf8::length(line) > static_cast<std::size_t>(kTitleMaxLength)) return SkipReason::tooLong;
   if (!isAcceptableTitleText(line)) return SkipReason::notStorable;
