@@ -1,5 +1,6 @@
 #pragma once
 // Where the data files live: the folder that holds the program.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ inline constexpr const char* kHelpFile = "Ayuda.dat";
 // Record lengths: a title of up to 50 characters, one letter, a setting of two digits.
 inline constexpr int kMovieRecordLength = 52;
 inline constexpr int kScratchRecordLength = 3;
+// The most titles the list may hold: the game counts them in a 16-bit member.
+inline constexpr std::int64_t kMostTitles = INT16_MAX;
 
 class DataFolder {
  public:

@@ -135,6 +135,10 @@ void FrmFilmotas::mnuArchivoAgregarFilmotas_Click(const std::function<void()>& s
   handle(showDialog);
 }
 
+void FrmFilmotas::mnuArchivoListaFilmotas_Click(const std::function<void()>& showWindow) {
+  handle(showWindow);
+}
+
 // ---- The player's edits -------------------------------------------------------------
 
 void FrmFilmotas::setTxtIntroducir(const std::string& text) {
@@ -244,6 +248,7 @@ void FrmFilmotas::applyAnswerMode(bool on) {
   m.linSeparacionVisible = on;
   m.mnuArchivoNuevaPartidaEnabled = !on;
   m.mnuArchivoAgregarFilmotasEnabled = !on;
+  m.mnuArchivoListaFilmotasEnabled = !on;
   m.mnuOpcionesMostrarOpcionesEnabled = !on;
   m.fraOpcionesEnabled = !on;
   m.picDibujoVisible = !on;

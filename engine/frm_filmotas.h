@@ -54,6 +54,8 @@ class FrmFilmotas {
   // "&Agregar filmotas": `showDialog` shows the modal add-movie dialog and returns when
   // it closes. Like a message box, it holds back the game's other handlers meanwhile.
   void mnuArchivoAgregarFilmotas_Click(const std::function<void()>& showDialog);
+  // "&Lista de filmotas...": the same for the modal list window.
+  void mnuArchivoListaFilmotas_Click(const std::function<void()>& showWindow);
   void Salir();
 
   // True once the game window has closed: later events are ignored.

@@ -37,6 +37,7 @@ struct AnswerModeControls {
   bool linSeparacionVisible = false;   // linSeparación1 and linSeparación2
   bool mnuArchivoNuevaPartidaEnabled = true;
   bool mnuArchivoAgregarFilmotasEnabled = true;
+  bool mnuArchivoListaFilmotasEnabled = true;
   bool mnuOpcionesMostrarOpcionesEnabled = true;
   bool fraOpcionesEnabled = true;
   bool picDibujoVisible = true;

@@ -2,12 +2,12 @@
 #include "movielist/frm_agregar.h"
 
 #include "engine/windows1252.h"
+#include "movielist/title_entry.h"
 
 namespace filmotas {
 
 namespace {
 
-constexpr std::int64_t kMostTitles = INT16_MAX;   // the count lives in a 16-bit member
 constexpr const char* kUnencodableText = "El título contiene caracteres que no se pueden guardar: ";
 constexpr const char* kListFullText =
     "La lista ya tiene 32767 filmotas, el máximo que admite el programa.";
@@ -15,7 +15,7 @@ constexpr const char* kListFullText =
 }  // namespace
 
 bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
-  if (txtIntroducir.find_first_not_of(' ') == std::string::npos) {
+  if (isBlankTitle(txtIntroducir)) {
     game_.messageBoxes().beep();   // an empty title could only ever be a miss and a win at once
     return false;
   }

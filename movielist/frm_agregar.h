@@ -17,6 +17,9 @@ class FrmAgregar {
  public:
   explicit FrmAgregar(FrmFilmotas& game) : game_(game) {}
 
+  // The append alone, for titles already checked and encoded (the list window's import).
+  bool appendEncoded(const std::string& codes) { return appendToList(codes); }
+
   // The "Aceptar" button (and Enter in the text box): appends `txtIntroducir` (UTF-8,
   // as the box holds it) to the movie list as the record right after the list's last
   // whole record, counted now from the file itself, and sets intRegistros to that count

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "ui/add_movie_dialog.h"
+#include "ui/movie_list_window.h"
 #include "ui/control_names.h"
 #include "ui/fonts.h"
 #include "ui/gallows_widget.h"
@@ -116,6 +117,15 @@ void GameWindow::openAddDialog() {
   setAddDialogCloser(nullptr);
 }
 
+// Like the add-movie dialog, one opening at a time, closed by the exit operation's first
+// step when it is open.
+void GameWindow::openListWindow() {
+  MovieListWindow window(game_, this);
+  setAddDialogCloser([&window] { window.closeIfOpen(); });
+  game_.mnuArchivoListaFilmotas_Click([&window] { window.run(); });
+  setAddDialogCloser(nullptr);
+}
+
 // The help window keeps the entries it has read for the rest of the run.
 void GameWindow::openHelpWindow() {
   if (!helpWindow_) {
@@ -176,6 +186,7 @@ void GameWindow::connectMenus() {
   connect(m.mnuArchivoNuevaPartida, &QAction::triggered, this,
           [this] { game_.mnuArchivoNuevaPartida_Click(); });
   connect(m.mnuArchivoAgregarFilmotas, &QAction::triggered, this, [this] { openAddDialog(); });
+  connect(m.mnuArchivoListaFilmotas, &QAction::triggered, this, [this] { openListWindow(); });
   connect(m.mnuArchivoSalir, &QAction::triggered, this, [this] { game_.mnuArchivoSalir_Click(); });
   connect(m.mnuOpcionesMostrarOpciones, &QAction::triggered, this, [this] { toggleOptionsPanel(); });
   connect(m.mnuOpcionesVerBarra, &QAction::triggered, this, [this] { toggleStatusBar(); });
@@ -243,6 +254,7 @@ void GameWindow::showAnswerMode() {
   c.linSeparacion2->setVisible(a.linSeparacionVisible);
   menus_.mnuArchivoNuevaPartida->setEnabled(a.mnuArchivoNuevaPartidaEnabled);
   menus_.mnuArchivoAgregarFilmotas->setEnabled(a.mnuArchivoAgregarFilmotasEnabled);
+  menus_.mnuArchivoListaFilmotas->setEnabled(a.mnuArchivoListaFilmotasEnabled);
   menus_.mnuOpcionesMostrarOpciones->setEnabled(a.mnuOpcionesMostrarOpcionesEnabled);
   c.fraOpciones->setEnabled(a.fraOpcionesEnabled);
   c.picDibujo->setVisible(a.picDibujoVisible);

@@ -43,8 +43,9 @@ class GameWindow : public QMainWindow, private ProgramWindows {
  protected:
   void closeEvent(QCloseEvent* event) override;
 
-  // "&Agregar filmotas" (modal) and "&Ayuda" (beside the game).
+  // "&Agregar filmotas" and "&Lista de filmotas..." (modal), "&Ayuda" (beside the game).
   virtual void openAddDialog();
+  virtual void openListWindow();
   virtual void openHelpWindow();
 
  private:

@@ -41,6 +41,7 @@ GameWindowMenus buildGameWindowMenus(QMenuBar& bar) {
   m.mnuArchivo = addMenu(bar, "mnuArchivo", "&Archivo");
   m.mnuArchivoNuevaPartida = addItem(*m.mnuArchivo, "mnuArchivoNuevaPartida", "&Nueva partida");
   m.mnuArchivoAgregarFilmotas = addItem(*m.mnuArchivo, "mnuArchivoAgregarFilmotas", "&Agregar filmotas");
+  m.mnuArchivoListaFilmotas = addItem(*m.mnuArchivo, "mnuArchivoListaFilmotas", "&Lista de filmotas...");
   m.mnuArchivoLinea = addSeparator(*m.mnuArchivo, "mnuArchivoLinea");
   m.mnuArchivoSalir = addItem(*m.mnuArchivo, "mnuArchivoSalir", "&Salir");
 

@@ -11,6 +11,7 @@ struct GameWindowMenus {
   QMenu* mnuArchivo = nullptr;
   QAction* mnuArchivoNuevaPartida = nullptr;
   QAction* mnuArchivoAgregarFilmotas = nullptr;
+  QAction* mnuArchivoListaFilmotas = nullptr;
   QAction* mnuArchivoLinea = nullptr;
   QAction* mnuArchivoSalir = nullptr;
   QMenu* mnuOpciones = nullptr;

@@ -100,7 +100,8 @@ TEST(Answer, ModeSwitchesTheControlsAndANewGameLeavesIt) {
     const AnswerModeControls& c = f.game.model().answerMode;
     const bool shown[] = {c.txtResponderVisible, !c.txtIntroducirEnabled, c.cmdAceptarVisible,
                           c.linSeparacionVisible, !c.mnuArchivoNuevaPartidaEnabled,
-                          !c.mnuArchivoAgregarFilmotasEnabled, !c.mnuOpcionesMostrarOpcionesEnabled,
+                          !c.mnuArchivoAgregarFilmotasEnabled, !c.mnuArchivoListaFilmotasEnabled,
+                          !c.mnuOpcionesMostrarOpcionesEnabled,
                           !c.fraOpcionesEnabled, !c.picDibujoVisible};
     for (std::size_t i = 0; i < std::size(shown); ++i) EXPECT_EQ(shown[i], on) << i;
     EXPECT_EQ(f.game.model().chkResponder, on ? 1 : 0);

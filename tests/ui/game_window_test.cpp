@@ -123,7 +123,7 @@ void GameWindowTest::everyWidgetIsNamedAndLabelsKeepTheirText() {
 
 void GameWindowTest::answerModeDisablesMenusAndBringsThemBack() {
   const std::pair<const char*, bool> enabledInAnswerMode[] = {
-      {"mnuArchivoNuevaPartida", false}, {"mnuArchivoAgregarFilmotas", false},
+      {"mnuArchivoNuevaPartida", false}, {"mnuArchivoAgregarFilmotas", false}, {"mnuArchivoListaFilmotas", false},
       {"mnuOpcionesMostrarOpciones", false}, {"mnuArchivoSalir", true},
       {"mnuOpcionesVerBarra", true}, {"mnuAyudaAyuda", true}, {"mnuAyudaAcercaDe", true}};
   for (const bool answering : {true, false}) {

@@ -1,0 +1,57 @@
+#pragma once
+// The list window frmListaFilmotas without its widgets: it reads the whole movie list,
+// narrows it as the player types, and corrects, removes, imports and exports titles.
+// Like the add-movie dialog it works through the game window's published members, and
+// leaves the game in progress alone: intRegistros follows the list at once, so the
+// About box counts the new number and the next game draws from the new list.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/frm_filmotas.h"
+#include "movielist/list_snapshot.h"
+
+namespace filmotas {
+
+inline constexpr const char* kListWindowTitle = "Lista de filmotas";
+// The file dialogs' captions, and the titles of the boxes that tell how each went.
+inline constexpr const char* kImportTitle = "Importar filmotas";
+inline constexpr const char* kExportTitle = "Exportar filmotas";
+inline constexpr const char* kImportedTitle = "Filmotas importadas";
+inline constexpr const char* kExportedTitle = "Filmotas exportadas";
+inline constexpr const char* kRemoveTitle = "Quitar filmotas";
+
+class FrmListaFilmotas {
+ public:
+  // `boxes` shows the window's message boxes, above the window itself.
+  FrmListaFilmotas(FrmFilmotas& game, MessageBoxPort& boxes);
+
+  // Reads the list; a failure is shown in the general error box and leaves it empty.
+  void Form_Load();
+
+  const ListSnapshot& list() const { return list_; }
+
+  // The entries that show for the filter box's text (UTF-8) and the duplicates box.
+  std::vector<std::int32_t> shownEntries(std::string_view typed, bool duplicatesOnly);
+
+  // Each of these returns true when the list changed. On false the list and the window
+  // are as before, and the player has been told why, unless he said no.
+  bool correct(std::int32_t entry, const std::string& title);   // title in UTF-8
+  bool remove(const std::vector<std::int32_t>& entries);          // asks first
+  bool importFile(const std::string& path);                       // tells how it went
+  void exportFile(const std::string& path);                       // tells how it went
+
+ private:
+  bool refusesTitle(const std::string& title);
+  bool rewrite(const std::string& bytes);
+  void reload();
+
+  FrmFilmotas& game_;
+  MessageBoxPort& boxes_;
+  ListSnapshot list_;
+  std::vector<bool> duplicates_;
+  bool duplicatesKnown_ = false;
+};
+
+}  // namespace filmotas

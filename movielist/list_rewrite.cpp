@@ -1,0 +1,46 @@
+// The new bytes of a corrected or shortened list, and putting them in place.
+#include "movielist/list_rewrite.h"
+
+#include "engine/data_folder.h"
+#include "engine/failure.h"
+
+namespace filmotas {
+
+namespace {
+
+std::string newRecord(std::string_view codes) {
+  std::string record(kMovieRecordLength, '\0');
+  record[0] = static_cast<char>(codes.size() & 0xFF);
+  record[1] = static_cast<char>(codes.size() >> 8);
+  record.replace(2, codes.size(), codes);
+  return record;
+}
+
+}  // namespace
+
+std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t>& entries) {
+  std::vector<bool> removed(static_cast<std::size_t>(list.size()), false);
+  for (const std::int32_t i : entries) removed.at(static_cast<std::size_t>(i)) = true;
+  std::string bytes;
+  bytes.reserve(list.bytes().size());
+  for (std::int32_t i = 0; i < list.size(); ++i) {
+    if (!removed[static_cast<std::size_t>(i)]) bytes += list.record(i);
+  }
+  return bytes;
+}
+
+std::string listWithTitle(const ListSnapshot& list, std::int32_t entry, std::string_view codes) {
+  if (codes.size() > static_cast<std::size_t>(kMovieRecordLength - 2)) throw Failure(failure::kBadRecordLength);
+  std::string bytes(list.bytes());
+  const std::size_t offset = static_cast<std::size_t>(entry) * kMovieRecordLength;
+  bytes.replace(offset, list.record(entry).size(), newRecord(codes));
+  return bytes;
+}
+
+void replaceList(const std::string& path, std::string_view bytes, const WriteCall& write) {
+  if (replaceFile(path, bytes, write) == ReplaceResult::folderRefused) {
+    throw Failure(failure::kPermissionDenied);
+  }
+}
+
+}  // namespace filmotas

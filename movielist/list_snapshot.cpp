@@ -1,0 +1,131 @@
+// Reading every record of the movie list, damaged or not.
+#include "movielist/list_snapshot.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "engine/data_folder.h"
+#include "engine/failure.h"
+#include "engine/windows1252.h"
+#include "movielist/title_entry.h"
+#include "movielist/title_fold.h"
+
+namespace filmotas {
+
+namespace {
+
+constexpr std::size_t kRecord = kMovieRecordLength;
+
+class OpenFile {
+ public:
+  explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) throw failureFromErrno(errno);
+  }
+  ~OpenFile() { ::close(fd_); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  std::size_t size() const {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) throw failureFromErrno(errno);
+    return static_cast<std::size_t>(st.st_size);
+  }
+
+  // Reads up to `count` bytes; fewer only at the end of the file.
+  std::size_t read(char* out, std::size_t count) const {
+    std::size_t got = 0;
+    while (got < count) {
+      const ssize_t n = ::read(fd_, out + got, count - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) throw failureFromErrno(errno);
+      if (n == 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    return got;
+  }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+std::string readFileBytes(const std::string& path) {
+  const OpenFile file(path);
+  std::string bytes(file.size(), '\0');
+  bytes.resize(file.read(bytes.data(), bytes.size()));
+  return bytes;
+}
+
+ListSnapshot::ListSnapshot(std::unique_ptr<char[]> bytes, std::size_t length)
+    : bytes_(std::move(bytes)), length_(length), size_(static_cast<std::int32_t>((length + kRecord - 1) / kRecord)) {}
+
+ListSnapshot::ListSnapshot(std::string_view bytes)
+    : ListSnapshot(std::make_unique_for_overwrite<char[]>(bytes.size()), bytes.size()) {
+  bytes.copy(bytes_.get(), bytes.size());
+}
+
+ListSnapshot ListSnapshot::read(const std::string& path) {
+  try {
+    const OpenFile file(path);
+    const std::size_t size = file.size();
+    auto bytes = std::make_unique_for_overwrite<char[]>(size);
+    const std::size_t length = file.read(bytes.get(), size);
+    return ListSnapshot(std::move(bytes), length);
+  } catch (const Failure& f) {
+    if (f.number() != failure::kFileNotFound) throw;
+    return ListSnapshot();
+  }
+}
+
+std::int64_t ListSnapshot::wholeRecords() const {
+  return static_cast<std::int64_t>(length_ / kRecord);
+}
+
+std::size_t ListSnapshot::lengthField(std::int32_t i) const {
+  const std::string_view raw = record(i);
+  return static_cast<unsigned char>(raw[0]) | (static_cast<unsigned char>(raw[1]) << 8);
+}
+
+RecordState ListSnapshot::state(std::int32_t i) const {
+  if (record(i).size() < kRecord) return RecordState::partial;
+  return lengthField(i) > static_cast<std::size_t>(kTitleMaxLength) ? RecordState::tooLong
+                                                                     : RecordState::title;
+}
+
+std::string_view ListSnapshot::record(std::int32_t i) const {
+  return bytes().substr(static_cast<std::size_t>(i) * kRecord, kRecord);
+}
+
+std::string_view ListSnapshot::codes(std::int32_t i) const {
+  if (state(i) != RecordState::title) return {};
+  return record(i).substr(2, lengthField(i));
+}
+
+std::string_view ListSnapshot::folded(std::int32_t i) const {
+  if (state(i) != RecordState::title) return {};
+  if (folded_.size() != length_) {
+    folded_.assign(length_, '\0');
+    for (std::int32_t e = 0; e < size_; ++e) {
+      const std::size_t at = static_cast<std::size_t>(e) * kRecord;
+      foldInto(codes(e), folded_.data() + at + 2);
+    }
+  }
+  return std::string_view(folded_).substr(static_cast<std::size_t>(i) * kRecord + 2, lengthField(i));
+}
+
+std::string ListSnapshot::caption(std::int32_t i) const {
+  switch (state(i)) {
+    case RecordState::tooLong:
+      return "[Registro dañado: longitud " + std::to_string(lengthField(i)) + "]";
+    case RecordState::partial:
+      return "[Registro incompleto: " + std::to_string(record(i).size()) + " bytes]";
+    default:
+      return windows1252::decode(codes(i));
+  }
+}
+
+}  // namespace filmotas

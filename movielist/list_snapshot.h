@@ -1,0 +1,56 @@
+#pragma once
+// The movie list as the list window sees it: every record in file order, damaged ones
+// too, so that the player can see and remove them. The game's own reading of the list
+// is not this one.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace filmotas {
+
+enum class RecordState {
+  title,       // a whole record with a length of 0 to 50
+  tooLong,     // a whole record whose length field is over 50
+  partial,     // the bytes after the last whole record
+};
+
+class ListSnapshot {
+ public:
+  ListSnapshot() = default;
+  explicit ListSnapshot(std::string_view bytes);
+
+  // The list's bytes now; a missing list is an empty one. Failures of the file throw.
+  static ListSnapshot read(const std::string& path);
+
+  std::string_view bytes() const { return {bytes_.get(), length_}; }
+  // Entries, one a record, and the partial record as the last one when there is one.
+  std::int32_t size() const { return size_; }
+  std::int64_t wholeRecords() const;
+
+  // Entry i (0-based) is record i + 1.
+  RecordState state(std::int32_t i) const;
+  std::string_view record(std::int32_t i) const;   // its raw bytes
+  std::string_view codes(std::int32_t i) const;    // the title; empty when damaged
+  // The title without case or accents; the titles are folded at the first call, so that
+  // opening the window costs no more than reading the file.
+  std::string_view folded(std::int32_t i) const;
+
+  // What the list shows for entry i, in UTF-8: the title, or what is wrong with it.
+  std::string caption(std::int32_t i) const;
+
+ private:
+  ListSnapshot(std::unique_ptr<char[]> bytes, std::size_t length);
+  std::size_t lengthField(std::int32_t i) const;
+
+  // Not a std::string: filling it with zeros first would cost as much as reading it.
+  std::unique_ptr<char[]> bytes_;
+  std::size_t length_ = 0;
+  mutable std::string folded_;   // empty, or as long as bytes_ with the titles folded
+  std::int32_t size_ = 0;
+};
+
+// The whole content of a file; failures of the file (53 when it is missing) throw.
+std::string readFileBytes(const std::string& path);
+
+}  // namespace filmotas
