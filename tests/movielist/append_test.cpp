@@ -6,7 +6,6 @@
 
 using namespace filmotas;
 using namespace filmotas::testing;
-using Box = std::tuple<std::string, std::string, int>;   // text, title, code
 
 namespace {
 
@@ -17,12 +16,6 @@ struct Append : ::testing::Test {
   GameFixture game;
   FrmAgregar dialog;
 };
-
-Box onlyBox(const GameFixture& f) {
-  EXPECT_EQ(f.boxes.shown.size(), 1u);
-  const ShownBox& box = f.boxes.shown.at(0);
-  return {box.text, box.title, box.code};
-}
 
 }  // namespace
 
@@ -49,7 +42,7 @@ TEST_F(Append, PositionComesFromTheFileNotFromAPartialRecordOrAStaleCount) {
 
 TEST_F(Append, RefusedTitleIsExplainedAndTheListStaysAsItWas) {
   const std::string before = list();
-  const struct { std::string title; rlim_t room; Box box; } cases[] = {   // room: bytes the disk holds
+  const struct { std::string title; rlim_t room; ShownBox box; } cases[] = {   // room: bytes the disk holds
       {"Ōkami – 大神", RLIM_INFINITY,
        {"El título contiene caracteres que no se pueden guardar: Ō大神", "Agregar filmotas", 48}},
       {std::string(51, 'x'), RLIM_INFINITY, {"Error 59:\r\n\r\nLongitud de registro incorrecta", "Error", 16}},
@@ -60,7 +53,7 @@ TEST_F(Append, RefusedTitleIsExplainedAndTheListStaysAsItWas) {
       const FileSizeLimit disk(c.room);
       EXPECT_FALSE(dialog.cmdAceptar_Click(c.title));
     }
-    EXPECT_EQ(onlyBox(game), c.box);
+    EXPECT_EQ(game.boxes.shown, Boxes{c.box});
     EXPECT_EQ(list(), before);
     EXPECT_EQ(game.game.intRegistros, 3);
   }
@@ -83,7 +76,7 @@ TEST(AppendWithoutGame, TheTitleNumber32767IsTheLastOneAccepted) {
   FrmAgregar dialog(f.game);
   EXPECT_TRUE(dialog.cmdAceptar_Click("ÚLTIMA"));
   EXPECT_FALSE(dialog.cmdAceptar_Click("UNA MÁS"));
-  EXPECT_EQ(onlyBox(f), Box("La lista ya tiene 32767 filmotas, el máximo que admite el programa.",
-                            "Agregar filmotas", 48));
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"La lista ya tiene 32767 filmotas, el máximo que admite el programa.",
+                                     "Agregar filmotas", 48}));
   EXPECT_EQ(f.folder.read("Filmotas.dat").size(), 32767u * 52);
 }

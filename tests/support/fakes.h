@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,7 +18,10 @@ struct ShownBox {
   std::string text;
   std::string title;
   int code;
+  bool operator==(const ShownBox&) const = default;
 };
+using Boxes = std::vector<ShownBox>;
+inline void PrintTo(const ShownBox& b, std::ostream* out) { *out << b.title << " (" << b.code << "): " << b.text; }
 
 // Records every box and answers from a script (OK for OK boxes, otherwise the next
 // scripted answer; Yes when the script has run dry).
@@ -85,7 +89,6 @@ struct GameFixture {
   void nextGame(char vowel, int record = 1);
   // The player types a letter and waits for the tick that clears it.
   void say(const std::string& letter);
-  std::string lastBoxTitle() const { return boxes.shown.empty() ? "" : boxes.shown.back().title; }
   TempFolder folder;
   ScriptedBoxes boxes;
   ScriptedRandom random;

@@ -32,6 +32,9 @@ void AddMovieDialogTest::enterAppendsAndTheBoxRefusesWhatATitleCannotHold() {
     QCOMPARE(game.read("Filmotas.dat"), movieRecord("Alien") + movieRecord("Amélie"));
     QCOMPARE(game.window->game().intRegistros, 2);
 
+    type(box, QString(51, 'x'));   // one character more than a record holds
+    QCOMPARE(box->text(), QString(50, 'x'));
+    box->clear();
     type(box, QString::fromUtf8("El Ωπ→日"));   // no Windows-1252 code: each key refused
     for (const char* pasted : {"padrino\r\nII", "padrino\nII", "padrino\rII", "padrino\tII"}) {
       QGuiApplication::clipboard()->setText(QString::fromUtf8(pasted));
