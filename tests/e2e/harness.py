@@ -1,10 +1,8 @@
-"""Drives the real Filmotas program the way a player does.
-
-Every session gets a fresh program folder (a copy of the binary plus the data files a
-test lays there) and its own Xvfb server. There is no window manager: windows are found
-by title with xdotool and typed at with `xdotool key`. Every wait is bounded, and the
-program and the server are always ended.
-"""
+# Drives the real Filmotas program the way a player does.
+# Every session gets a fresh program folder (a copy of the binary plus the data files a
+# test lays there) and its own Xvfb server. There is no window manager: windows are found
+# by title with xdotool and typed at with `xdotool key`. Every wait is bounded, and the
+# program and the server are always ended.
 import os
 import pwd
 import select
@@ -24,8 +22,9 @@ POLL = 0.02   # seconds between two looks for a window or a file
 KEYSYMS = {" ": "space", "ñ": "ntilde", "Ñ": "Ntilde", "-": "minus"}
 
 
+# A check of a test did not hold; its message is the reason shown.
 class Failure(AssertionError):
-    """A check of a test did not hold; its message is the reason shown."""
+    pass
 
 
 def check(condition, reason):
@@ -39,8 +38,8 @@ def check_bytes(actual, expected, what):
     check(actual == expected, f"{what}: expected {show(expected)}, found {show(actual)}")
 
 
+# Polls probe() until it gives a true value, which it returns; fails after timeout.
 def wait_for(what, probe, timeout=WAIT):
-    """Polls probe() until it gives a true value, which it returns; fails after timeout."""
     end = time.monotonic() + timeout
     while not (value := probe()):
         check(time.monotonic() < end, f"timed out after {timeout:.1f} s waiting for {what}")
@@ -50,8 +49,8 @@ def wait_for(what, probe, timeout=WAIT):
 
 # ---- Record files -------------------------------------------------------------------
 
+# One record: 2-byte little-endian length, Windows-1252 bytes, zero padding.
 def record(text, length):
-    """One record: 2-byte little-endian length, Windows-1252 bytes, zero padding."""
     data = text.encode("cp1252")
     return len(data).to_bytes(2, "little") + data + bytes(length - 2 - len(data))
 
@@ -64,16 +63,16 @@ def movie_list(titles):
     return records(titles, 52)
 
 
+# Config.dat as the program writes it: wait time, vowels option, case option.
 def settings(wait_seconds, vowels, ignore_case):
-    """Config.dat as the program writes it: wait time, vowels option, case option."""
     return records([str(wait_seconds), str(vowels), str(ignore_case)], 4)
 
 
 DEFAULT_SETTINGS = settings(1, 0, 1)
 
 
+# The vowel a new game gave away: Temp.dat starts with it in upper, then lower case.
 def given_vowel(temp_dat):
-    """The vowel a new game gave away: Temp.dat starts with it in upper, then lower case."""
     vowel = (temp_dat or b"  ")[2:3].decode("cp1252")
     check(vowel in list("AEIOU") and temp_dat[:6] == records([vowel, vowel.lower()], 3),
           f"Temp.dat does not start with a given vowel: {temp_dat!r}")
@@ -82,8 +81,8 @@ def given_vowel(temp_dat):
 
 # ---- X server -----------------------------------------------------------------------
 
+# A private Xvfb on the first free display, chosen by the server itself.
 class XServer:
-    """A private Xvfb on the first free display, chosen by the server itself."""
 
     def __init__(self):
         read_end, write_end = os.pipe()
@@ -120,8 +119,8 @@ class XServer:
         return self.x.create_resource_object("window", wid)
 
 
+# What a window's close box does: asks the window to close (WM_DELETE_WINDOW).
 def request_close(x, window):
-    """What a window's close box does: asks the window to close (WM_DELETE_WINDOW)."""
     window.send_event(protocol.event.ClientMessage(
         window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
         data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
@@ -140,8 +139,8 @@ def end_process(process):
 
 # ---- The program --------------------------------------------------------------------
 
+# One running program, started from outside its folder: it must find its data itself.
 class Program:
-    """One running program, started from outside its folder: it must find its data itself."""
 
     def __init__(self, session, user=None, argv=None, env=None):
         self.server = session.server
@@ -167,9 +166,9 @@ class Program:
         types = self.server.window(wid).get_full_property(x.intern_atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM)
         return x.intern_atom("_NET_WM_WINDOW_TYPE_DIALOG") in (types.value if types else [])
 
+    # The visible window of this program with exactly this title. kind "main" skips
+    # dialogs (a message box may share the game window's title), "dialog" keeps only them.
     def wait_window(self, title, timeout=WAIT, kind=None):
-        """The visible window of this program with exactly this title. kind "main" skips
-        dialogs (a message box may share the game window's title), "dialog" keeps only them."""
         def probe():
             check(self.running(), f"program ended (exit code {self.process.returncode}) "
                                   f"before window {title!r} appeared")
@@ -190,23 +189,23 @@ class Program:
 
     # -- input --
 
+    # Focuses the window, then presses the keys one after another.
     def keys(self, wid, *names):
-        """Focuses the window, then presses the keys one after another."""
         self.server.xdotool("windowfocus", "--sync", str(wid))
         self.server.xdotool("key", "--delay", "40", *names)
 
+    # Types a text into the focused box of a window, key by key.
     def type_text(self, wid, text):
-        """Types a text into the focused box of a window, key by key."""
         self.keys(wid, *(c if c.isascii() and c.isalnum() else KEYSYMS[c] for c in text))
 
+    # Opens a menu by its access key and picks an item by its access key.
     def menu(self, wid, menu_key, item_key):
-        """Opens a menu by its access key and picks an item by its access key."""
         self.keys(wid, "alt+" + menu_key)
         wait_for(f"the menu of alt+{menu_key} to open", self._popup_shown)
         self.server.xdotool("key", item_key)
 
+    # A pop-up is a shown window that bypasses the (absent) window manager.
     def _popup_shown(self):
-        """A pop-up is a shown window that bypasses the (absent) window manager."""
         for child in self.server.x.screen().root.query_tree().children:
             try:
                 attributes = child.get_attributes()
@@ -216,9 +215,9 @@ class Program:
                 return True
         return False
 
+    # Waits for a message box, checks its text when one is given, answers it with a
+    # key and waits for it to close.
     def answer_box(self, title, key="Return", text=None):
-        """Waits for a message box, checks its text when one is given, answers it with a
-        key and waits for it to close."""
         wid = self.wait_window(title, kind="dialog")
         if text is not None:
             found = self.box_text(wid)
@@ -226,11 +225,11 @@ class Program:
         self.keys(wid, key)
         self.wait_gone(wid, f"box {title!r}")
 
+    # The text of a message box, selected with the pointer into the PRIMARY selection:
+    # from a point P of the label back to the box's top left corner, then from P on to
+    # its bottom right corner. A click beside P between the two drags clears the first
+    # selection, so the second press does not drag the selected text away.
     def box_text(self, wid):
-        """The text of a message box, selected with the pointer into the PRIMARY selection:
-        from a point P of the label back to the box's top left corner, then from P on to
-        its bottom right corner. A click beside P between the two drags clears the first
-        selection, so the second press does not drag the selected text away."""
         geometry = self.server.window(wid).get_geometry()
         w, h = geometry.width, geometry.height
         for x, y in ((w // 2, 15), (w // 2, 22), (w * 2 // 3, 12), (w // 2, 30)):
@@ -245,8 +244,8 @@ class Program:
     def _click(self, wid, point):
         self.server.xdotool("mousemove", "--window", str(wid), *map(str, point), "click", "1")
 
+    # Drags from start to end inside the window; the selected text, or None.
     def _drag_select(self, wid, start, end):
-        """Drags from start to end inside the window; the selected text, or None."""
         selection = PrimarySelection(self.server.x)
         try:
             self.server.xdotool("mousemove", "--window", str(wid), *map(str, start), "mousedown", "1")
@@ -270,8 +269,8 @@ class Program:
             raise Failure(f"program still running {timeout:.0f} s after it should have ended")
 
 
+# Reads the X PRIMARY selection; claimed first, so a fresh one is told from a stale one.
 class PrimarySelection:
-    """Reads the X PRIMARY selection; claimed first, so a fresh one is told from a stale one."""
 
     def __init__(self, x):
         self.x = x
@@ -284,8 +283,8 @@ class PrimarySelection:
         self.me.destroy()
         self.x.sync()
 
+    # The selection's text once another client owns it; None when none does within 1 s.
     def read_foreign(self):
-        """The selection's text once another client owns it; None when none does within 1 s."""
         def foreign():
             owner = self.x.get_selection_owner(self.atom)
             return owner not in (X.NONE, 0) and owner.id != self.me.id
@@ -306,8 +305,8 @@ class PrimarySelection:
         return wait_for("the selection's text", converted, 1.0)[0]
 
 
+# The game window of a running program, typed at letter by letter.
 class Game:
-    """The game window of a running program, typed at letter by letter."""
 
     def __init__(self, program, window):
         self.program = program
@@ -324,8 +323,8 @@ class Game:
 
 # ---- A test session -----------------------------------------------------------------
 
+# A program folder with the binary and the given files, and its own X server.
 class Session:
-    """A program folder with the binary and the given files, and its own X server."""
 
     def __init__(self, binary, files=None):
         self.root = tempfile.mkdtemp(prefix="filmotas-e2e-")
@@ -357,14 +356,14 @@ class Session:
         shutil.rmtree(self.root, ignore_errors=True)
         return False
 
+    # Starts the copied binary, or the command argv, with env added to the environment.
     def start(self, user=None, argv=None, env=None):
-        """Starts the copied binary, or the command argv, with env added to the environment."""
         program = Program(self, user, argv, env)
         self.programs.append(program)
         return program
 
+    # Starts the program and returns its game window, ready for letters.
     def start_game(self):
-        """Starts the program and returns its game window, ready for letters."""
         program = self.start()
         return Game(program, program.game_window())
 
@@ -390,8 +389,8 @@ class Session:
                  lambda: os.path.exists(path) and os.path.getsize(path) == size, timeout)
 
 
+# Runs the test cases of one script; exits non-zero when any of them fails.
 def run(cases):
-    """Runs the test cases of one script; exits non-zero when any of them fails."""
     check(len(sys.argv) == 2, "usage: test_x.py <path of the filmotas binary>")
     binary = os.path.abspath(sys.argv[1])
     failed = 0

@@ -1,8 +1,6 @@
-"""One whole game letter by letter, won, then No: the program ends and leaves its files.
-
-The real program draws its title and its vowel from the clock, so the game uses a
-one-title list and reads the vowel it was given from record 1 of "Temp.dat".
-"""
+# One whole game letter by letter, won, then No: the program ends and leaves its files.
+# The real program draws its title and its vowel from the clock, so the game uses a
+# one-title list and reads the vowel it was given from record 1 of "Temp.dat".
 import harness as h
 
 WON = "¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?"
