@@ -116,11 +116,11 @@ void GameWindowTest::answerModeDisablesMenusUntilTheAnswerIsJudged() {
   for (const bool answering : {true, false}) {
     if (answering) {
       QTest::mouseClick(game->find<QPushButton>("chkResponder"), Qt::LeftButton);
-    } else {   // a wrong answer, then "Sí": the new game leaves answer mode
-      type(game->find<QLineEdit>("txtResponder"), "mono azul");
+    } else {   // the title, then "Sí": the new game leaves answer mode
+      type(game->find<QLineEdit>("txtResponder"), "Mono azul");
       game->boxes.script << QString::fromUtf8("Sí");
       QTest::mouseClick(game->find<QPushButton>("cmdAceptar"), Qt::LeftButton);
-      QCOMPARE(game->boxes.seen.value(0).value(0), QString::fromUtf8("¿Otra vez?"));
+      QVERIFY(game->boxes.seen.value(0).value(1).startsWith(QString::fromUtf8("¡Has ganado")));
     }
     QCOMPARE(game->find<QWidget>("txtResponder")->isVisible(), answering);
     QCOMPARE(game->find<QWidget>("picDibujo")->isVisible(), !answering);
