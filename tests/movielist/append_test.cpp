@@ -70,6 +70,18 @@ TEST(AppendWithoutGame, FailedStartUpLeavesTheSettingsAloneAndAppendsToTheList) 
   EXPECT_EQ(f.game.intRegistros, 2);
 }
 
+// A list that may only be read still gives games; an append to it is refused.
+TEST(AppendWithoutGame, ReadOnlyListPlaysAndRefusesTheAppend) {
+  GameFixture f({"UNO"});
+  std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
+  const Unwritable readOnly(f.folder.file("Filmotas.dat"));
+  f.start('U');
+  EXPECT_EQ(cells(f), "U--");
+  EXPECT_FALSE(FrmAgregar(f.game).cmdAceptar_Click("DOS"));
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}));
+  EXPECT_EQ(f.folder.read("Filmotas.dat"), movieList({"UNO"}));
+}
+
 TEST(AppendWithoutGame, TheTitleNumber32767IsTheLastOneAccepted) {
   GameFixture f;
   f.folder.write("Filmotas.dat", std::string(32766 * 52, '\0'));
