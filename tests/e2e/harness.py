@@ -18,8 +18,13 @@ from Xlib import X, Xatom, display, protocol
 WAIT = 5.0    # seconds: the longest any single wait may take
 POLL = 0.02   # seconds between two looks for a window or a file
 
-# Key names for the characters beyond a-z, A-Z and 0-9 that the tests type.
-KEYSYMS = {" ": "space", "ñ": "ntilde", "Ñ": "Ntilde", "-": "minus"}
+
+# The key for a character: its own name for a-z, A-Z and 0-9, else its Unicode keysym
+# (xdotool binds it to a spare key, whose shifted level gives a capital).
+def keysym(char):
+    if char.isascii() and char.isalnum():
+        return char
+    return ("shift+" if char != char.lower() else "") + f"U{ord(char.lower()):04X}"
 
 
 # A check of a test did not hold; its message is the reason shown.
@@ -196,7 +201,7 @@ class Program:
 
     # Types a text into the focused box of a window, key by key.
     def type_text(self, wid, text):
-        self.keys(wid, *(c if c.isascii() and c.isalnum() else KEYSYMS[c] for c in text))
+        self.keys(wid, *map(keysym, text))
 
     # Opens a menu by its access key and picks an item by its access key.
     def menu(self, wid, menu_key, item_key):
@@ -315,7 +320,7 @@ class Game:
     def type_letter(self, char):
         # BackSpace first: it frees the one-character letter box at once, whether or not
         # the wait timer has emptied it yet.
-        self.program.keys(self.window, "BackSpace", KEYSYMS.get(char, char))
+        self.program.keys(self.window, "BackSpace", keysym(char))
 
     def exit_by_menu(self):
         self.program.menu(self.window, "a", "s")
