@@ -5,7 +5,6 @@
 #include <functional>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
@@ -29,16 +28,16 @@ class ScriptedBoxes : public MessageBoxPort {
  public:
   int show(const std::string& text, const std::string& title, int code) override;
   void answer(int code) { answers.push_back(code); }
-  std::vector<ShownBox> shown;
+  Boxes shown;
   std::deque<int> answers;
   std::function<void()> whileShown;   // runs inside the box, as a nested event loop would
 };
 
-// Returns the scripted values in order; repeats the last one when it runs dry.
+// Returns the scripted values in order, over and over.
 class ScriptedRandom : public RandomSource {
  public:
   void reseed() override {}
-  float next() override;
+  float next() override { return values_[at_++ % values_.size()]; }
   void script(std::vector<float> values) { values_ = std::move(values); at_ = 0; }
 
  private:
@@ -51,7 +50,10 @@ class RecordingWindows : public ProgramWindows {
  public:
   void closeAddDialog() override { closed.push_back("frmAgregar"); }
   void closeHelpWindow() override { closed.push_back("frmAyuda"); }
-  void closeGameWindow() override;
+  void closeGameWindow() override {
+    closed.push_back("frmFilmotas");
+    if (game) game->Form_QueryUnload();
+  }
   FrmFilmotas* game = nullptr;
   std::vector<std::string> closed;
 };
@@ -76,19 +78,27 @@ std::string record(const std::string& text, int length);
 // A movie list in record format from UTF-8 titles.
 std::string movieList(const std::vector<std::string>& titles);
 // Config.dat holding three stored texts: wait time, vowels allowed, case ignored.
-std::string settingsFile(const std::string& wait, const std::string& vowels, const std::string& ignoreCase);
+inline std::string settingsFile(const std::string& wait, const std::string& vowels, const std::string& ignoreCase) {
+  return record(wait, 4) + record(vowels, 4) + record(ignoreCase, 4);
+}
 
 // A game in a temporary folder with scripted ports, ready for Form_Load.
 struct GameFixture {
-  GameFixture();
+  GameFixture() : game(folder.path().string(), boxes, random, windows) { windows.game = &game; }
   // A list of `titles` and, unless empty, the settings file `config`.
   explicit GameFixture(const std::vector<std::string>& titles, const std::string& config = "");
   // Form_Load with record `record` of the list drawn and `vowel` given away.
-  void start(char vowel, int record = 1);
+  void start(char vowel, int record = 1) {
+    nextGame(vowel, record);
+    game.Form_Load();
+  }
   // Scripts the draws of the next new game, and of any that follow it unplanned.
   void nextGame(char vowel, int record = 1);
   // The player types a letter and waits for the tick that clears it.
-  void say(const std::string& letter);
+  void say(const std::string& letter) {
+    game.setTxtIntroducir(letter);
+    game.tmrContador_Timer();
+  }
   TempFolder folder;
   ScriptedBoxes boxes;
   ScriptedRandom random;
