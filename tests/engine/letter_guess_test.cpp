@@ -60,6 +60,28 @@ TEST(LetterGuess, RepeatsIgnoreCaseAndCountTheGivenVowel) {
   EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("B", 3) + std::string(6, '\0') + record("x", 3));
 }
 
+// A scratch file that cannot record the letter is reported and left as it was.
+TEST(LetterGuess, ScratchFileThatFailsIsReportedAndKeepsItsBytes) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"damaged", "Error 59:\r\n\r\nLongitud de registro incorrecta"},
+      {"full disk", "Error 61:\r\n\r\nDisco lleno"},
+      {"read-only", "Error 70:\r\n\r\nPermiso denegado"}};
+  for (const auto& [fault, text] : cases) {
+    MonoAzul f;
+    std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
+    if (fault == "damaged") f.folder.write("Temp.dat", kGivenA.substr(0, 3) + std::string("\x09\x00" "a", 3));
+    const std::string before = f.folder.read("Temp.dat");
+    {
+      const testing::FileSizeLimit disk(fault == "full disk" ? 6 : RLIM_INFINITY);
+      const std::optional<testing::Unwritable> readOnly =
+          fault == "read-only" ? std::optional<testing::Unwritable>(f.folder.file("Temp.dat")) : std::nullopt;
+      f.game.setTxtIntroducir("x");
+    }
+    EXPECT_EQ(f.boxes.shown, Boxes(1, {text, "Error", 16})) << fault;
+    EXPECT_EQ(f.folder.read("Temp.dat"), before) << fault;
+  }
+}
+
 TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
   MonoAzul f;
   const std::vector<std::vector<Piece>> stages = {
