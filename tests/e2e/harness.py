@@ -406,8 +406,7 @@ def run(cases):
             print(f"ok   {case.__name__} ({time.monotonic() - started:.1f} s)")
         except Exception as error:
             failed += 1
-            print(f"FAIL {case.__name__}: {error}" if isinstance(error, Failure)
-                  else f"FAIL {case.__name__}: unexpected error")
+            print(f"FAIL {case.__name__}: {error}")
             if not isinstance(error, Failure):
                 traceback.print_exc(file=sys.stdout)
             if getattr(error, "program_output", ""):
