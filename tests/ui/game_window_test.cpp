@@ -132,6 +132,8 @@ void GameWindowTest::answerModeDisablesMenusUntilTheAnswerIsJudged() {
 
 void GameWindowTest::playedGameAnswersBoxesAndWritesSettingsOnClose() {
   auto* letter = game->find<QLineEdit>("txtIntroducir");
+  auto* gallows = game->find<QWidget>("picDibujo");
+  QCOMPARE(gallows->accessibleName(), QString("Horca: 0 fallos"));
   auto panel = [this](int n) { return game->window->findChild<QLabel*>(
                                    QStringLiteral("stbBarraDeEstado.Panels(%1)").arg(n))->text(); };
   type(letter, QString::fromUtf8("ж"));   // no Windows-1252 code: the key is refused
@@ -144,8 +146,9 @@ void GameWindowTest::playedGameAnswersBoxesAndWritesSettingsOnClose() {
 
   type(letter, "x");
   QCOMPARE(panel(2), QString("Letras no acertadas: x"));
-  auto* gallows = game->find<QWidget>("picDibujo");   // the first miss: the poles, not yet the head
+  // The first miss: the poles, not yet the head.
   QVERIFY(gallows->property("linPalo4").toBool() && !gallows->property("shpCabeza").toBool());
+  QCOMPARE(gallows->accessibleName(), QString("Horca: 1 fallo"));
 
   QTest::mouseClick(game->find<QCheckBox>("chkSePuedenVocales"), Qt::LeftButton);
   QVERIFY(QFile(game->dir.filePath("Ayuda.dat")).open(QIODevice::WriteOnly));   // an empty help file
