@@ -2,6 +2,8 @@
 // the program's folder whatever the case of their names.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "engine/data_folder.h"
 #include "engine/failure.h"
 #include "engine/record_file.h"
@@ -74,6 +76,26 @@ TEST(RecordFile, FailedWriteLeavesTheFileAsItWas) {
     EXPECT_EQ(failureOf([&] { file.write(n, "OTRO"); }), failure::kDiskFull) << n;
   }
   EXPECT_EQ(folder.read("Filmotas.dat"), before);
+}
+
+// What the general error box says for each system error, and for the game's own numbers.
+TEST(Failure, EachErrorHasItsNumberAndSpanishText) {
+  const std::pair<int, const char*> systemErrors[] = {
+      {ENOENT, "53:\r\n\r\nNo se encontró el archivo"}, {ENOTDIR, "76:\r\n\r\nNo se encontró la ruta de acceso"},
+      {EACCES, "70:\r\n\r\nPermiso denegado"}, {EPERM, "70:\r\n\r\nPermiso denegado"},
+      {EROFS, "70:\r\n\r\nPermiso denegado"}, {ENOSPC, "61:\r\n\r\nDisco lleno"}, {EDQUOT, "61:\r\n\r\nDisco lleno"},
+      {EFBIG, "61:\r\n\r\nDisco lleno"}, {EBUSY, "55:\r\n\r\nEl archivo ya está abierto"},
+      {ETXTBSY, "55:\r\n\r\nEl archivo ya está abierto"}, {EIO, "57:\r\n\r\nError de E/S en el dispositivo"},
+      {ENAMETOOLONG, "52:\r\n\r\nNombre o número de archivo incorrecto"},
+      {EINVAL, "52:\r\n\r\nNombre o número de archivo incorrecto"},
+      {EISDIR, "75:\r\n\r\nError de acceso a la ruta o el archivo"}};
+  for (const auto& [error, text] : systemErrors)
+    EXPECT_EQ(generalErrorText(failureFromErrno(error)), std::string("Error ") + text) << error;
+  const std::pair<std::int16_t, const char*> ownNumbers[] = {
+      {6, "Desbordamiento"}, {9, "El subíndice está fuera del intervalo"}, {13, "No coinciden los tipos"},
+      {59, "Longitud de registro incorrecta"}, {380, "El valor de la propiedad no es válido"},
+      {1, "Error definido por la aplicación o por el objeto"}};
+  for (const auto& [number, text] : ownNumbers) EXPECT_EQ(Failure(number).description(), text) << number;
 }
 
 TEST(DataFolder, OneSeparatorAndNamesInAnyCase) {

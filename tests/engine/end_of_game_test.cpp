@@ -7,7 +7,9 @@
 namespace filmotas {
 namespace {
 
+using testing::Boxes;
 using testing::GameFixture;
+using testing::ShownBox;
 
 const std::string kWon = "¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?";
 const std::string kOver = "La película era: Mono azul\r\n\r\n¿Quieres jugar otra vez?";
@@ -15,24 +17,26 @@ const std::string kOver = "La película era: Mono azul\r\n\r\n¿Quieres jugar ot
 // "Mono azul" with the vowel A given away, and "DOS" to draw next.
 struct MonoAzul : GameFixture {
   explicit MonoAzul(const std::string& config = "") : GameFixture({"Mono azul", "DOS"}, config) { start('A'); }
-  void missFourTimes() {
-    for (const char* letter : {"x", "k", "w", "q"}) say(letter);
-  }
+  void missFourTimes() { for (const char* letter : {"x", "k", "w", "q"}) say(letter); }
 };
 
-TEST(EndOfGame, LastLetterWinsAfterItsVerdictAndYesStartsAGame) {
-  MonoAzul f(testing::settingsFile("1", "1", "1"));
-  for (const char* letter : {"m", "n", "z", "l", "o"}) f.say(letter);
-  std::string verdict;
-  f.boxes.whileShown = [&] { verdict = f.game.model().panelText(1); };
-  f.nextGame('O', 2);
-  f.game.setTxtIntroducir("u");
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, kWon);
-  EXPECT_EQ(f.boxes.shown[0].title, "¿Otra vez?");
-  EXPECT_EQ(f.boxes.shown[0].code, 36);
-  EXPECT_EQ(verdict, "¡Correcto!");
-  EXPECT_EQ(testing::cells(f), "-O-");
+// The verdict shows behind the play-again box; Yes starts the next game at once.
+TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
+  const struct { std::vector<const char*> said; const char* last; ShownBox box; const char* verdict; } cases[] = {
+      {{"m", "n", "z", "l", "o"}, "u", {kWon, "¿Otra vez?", 36}, "¡Correcto!"},
+      {{"x", "k", "w", "q"}, "j", {"Has fallado, vuelve a intentarlo.\r\n" + kOver, "Has perdido", 36}, "No es correcto"}};
+  for (const auto& c : cases) {
+    MonoAzul f(testing::settingsFile("1", "1", "1"));
+    for (const char* letter : c.said) f.say(letter);
+    std::string verdict;
+    f.boxes.whileShown = [&] { verdict = f.game.model().panelText(1); };
+    f.nextGame('O', 2);
+    f.game.setTxtIntroducir(c.last);
+    EXPECT_EQ(f.boxes.shown, Boxes{c.box});
+    EXPECT_EQ(verdict, c.verdict);
+    EXPECT_EQ(f.game.intFallos(), 0);
+    EXPECT_EQ(testing::cells(f), "-O-");
+  }
 }
 
 // With case not ignored "m" shows nothing; "M" uncovers the last cell as a repeat.
@@ -42,22 +46,7 @@ TEST(EndOfGame, RepeatThatUncoversTheLastCellWins) {
   f.say("m");
   f.boxes.answer(box::kAnswerNo);
   f.game.setTxtIntroducir("M");
-  ASSERT_EQ(f.boxes.shown.size(), 2u);
-  EXPECT_EQ(f.boxes.shown[0].title, "Letra repetida");
-  EXPECT_EQ(f.boxes.shown[1].text, kWon);
-}
-
-TEST(EndOfGame, FifthMissShowsTheTitleAndYesStartsAGame) {
-  MonoAzul f;
-  f.missFourTimes();
-  f.nextGame('E', 2);
-  f.game.setTxtIntroducir("j");
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, "Has fallado, vuelve a intentarlo.\r\n" + kOver);
-  EXPECT_EQ(f.boxes.shown[0].title, "Has perdido");
-  EXPECT_EQ(f.boxes.shown[0].code, 36);
-  EXPECT_EQ(f.game.intFallos(), 0);
-  EXPECT_EQ(testing::cells(f), "---");
+  EXPECT_EQ(f.boxes.shown, (Boxes{{"La letra ''M'' ya ha sido repetida", "Letra repetida", 0}, {kWon, "¿Otra vez?", 36}}));
 }
 
 // No leaves the program: every window closes, in order, and nothing runs after that.
@@ -84,9 +73,7 @@ TEST(Answer, OnlyTheExactTitleWins) {
     f.game.setTxtResponder(answer);
     f.boxes.answer(box::kAnswerNo);
     f.game.cmdAceptar_Click();
-    ASSERT_EQ(f.boxes.shown.size(), 1u) << answer;
-    EXPECT_EQ(f.boxes.shown[0].text, text);
-    EXPECT_EQ(f.boxes.shown[0].title, "¿Otra vez?");
+    EXPECT_EQ(f.boxes.shown, (Boxes{{text, "¿Otra vez?", 36}})) << answer;
     EXPECT_TRUE(f.game.closed());
   }
 }

@@ -9,6 +9,7 @@
 namespace filmotas {
 namespace {
 
+using testing::Boxes;
 using testing::GameFixture;
 using testing::record;
 
@@ -26,14 +27,10 @@ struct MonoAzul : GameFixture {
 TEST(LetterGuess, PlainVowelsAndUnstorableCharactersAreNotJudged) {
   MonoAzul f;
   for (const char* vowel : {"a", "E", "i", "O", "u"}) {
-    f.boxes.shown.clear();
     f.game.setTxtIntroducir(vowel);
-    ASSERT_EQ(f.boxes.shown.size(), 1u) << vowel;
-    EXPECT_EQ(f.boxes.shown[0].text, "No se pueden decir vocales");
-    EXPECT_EQ(f.boxes.shown[0].title, "Filmotas");
-    EXPECT_EQ(f.boxes.shown[0].code, 0);
     EXPECT_EQ(f.m().txtIntroducir, "");
   }
+  EXPECT_EQ(f.boxes.shown, Boxes(5, {"No se pueden decir vocales", "Filmotas", 0}));
   f.game.setTxtIntroducir("Ł");   // no data file could record it
   EXPECT_EQ(f.m().txtIntroducir, "");
   EXPECT_EQ(f.m().tmrContadorInterval, 0);   // never armed
@@ -82,19 +79,38 @@ TEST(LetterGuess, CaseOptionDecidesWhatALetterUncovers) {
   EXPECT_EQ(exact.game.intFallos(), 0);
   exact.game.setTxtIntroducir("M");   // uncovers, then turns out repeated
   EXPECT_EQ(exact.m().cell(1), "M");
-  ASSERT_EQ(exact.boxes.shown.size(), 1u);
-  EXPECT_EQ(exact.boxes.shown[0].text, "La letra ''M'' ya ha sido repetida");
-  EXPECT_EQ(exact.boxes.shown[0].title, "Letra repetida");
+  EXPECT_EQ(exact.boxes.shown, Boxes(1, {"La letra ''M'' ya ha sido repetida", "Letra repetida", 0}));
 }
 
 // A repeat keeps the record number it reserved, which stays empty.
 TEST(LetterGuess, RepeatsIgnoreCaseAndCountTheGivenVowel) {
   MonoAzul f("1", "0");
   for (const char* letter : {"B", "b", "a", "x"}) f.say(letter);
-  ASSERT_EQ(f.boxes.shown.size(), 2u);
-  EXPECT_EQ(f.boxes.shown[0].title, "Letra repetida");
-  EXPECT_EQ(f.boxes.shown[1].title, "Letra repetida");
+  EXPECT_EQ(f.boxes.shown, (Boxes{{"La letra ''b'' ya ha sido repetida", "Letra repetida", 0},
+                                  {"La letra ''a'' ya ha sido repetida", "Letra repetida", 0}}));
   EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("B", 3) + std::string(6, '\0') + record("x", 3));
+}
+
+// A scratch file that cannot record the letter is reported and left as it was.
+TEST(LetterGuess, ScratchFileThatFailsIsReportedAndKeepsItsBytes) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"damaged", "Error 59:\r\n\r\nLongitud de registro incorrecta"},
+      {"full disk", "Error 61:\r\n\r\nDisco lleno"},
+      {"read-only", "Error 70:\r\n\r\nPermiso denegado"}};
+  for (const auto& [fault, text] : cases) {
+    MonoAzul f;
+    std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
+    if (fault == "damaged") f.folder.write("Temp.dat", kGivenA.substr(0, 3) + std::string("\x09\x00" "a", 3));
+    const std::string before = f.folder.read("Temp.dat");
+    {
+      const testing::FileSizeLimit disk(fault == "full disk" ? 6 : RLIM_INFINITY);
+      const std::optional<testing::Unwritable> readOnly =
+          fault == "read-only" ? std::optional<testing::Unwritable>(f.folder.file("Temp.dat")) : std::nullopt;
+      f.game.setTxtIntroducir("x");
+    }
+    EXPECT_EQ(f.boxes.shown, Boxes(1, {text, "Error", 16})) << fault;
+    EXPECT_EQ(f.folder.read("Temp.dat"), before) << fault;
+  }
 }
 
 TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
@@ -113,7 +129,7 @@ TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
     EXPECT_EQ(f.m().panelText(2), "Letras no acertadas: " + misses.substr(0, i + 1));
     f.game.tmrContador_Timer();
   }
-  EXPECT_EQ(f.lastBoxTitle(), "Has perdido");
+  EXPECT_EQ(f.boxes.shown.back().title, "Has perdido");
 }
 
 TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
@@ -151,7 +167,7 @@ TEST(PartnerCode, TitleWithAccentsAndAHyphenIsWonLetterByLetter) {
   EXPECT_EQ(testing::cells(f), "ÁLAMO-MÁS!");
   EXPECT_TRUE(f.boxes.shown.empty());
   f.game.setTxtIntroducir("-");
-  EXPECT_EQ(f.lastBoxTitle(), "¿Otra vez?");
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?", "¿Otra vez?", 36}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 namespace filmotas {
 namespace {
 
+using testing::Boxes;
 using testing::cells;
 using testing::GameFixture;
 using testing::record;
@@ -66,12 +67,8 @@ TEST(NewGame, MissingOrEmptyListAsksForTitles) {
     GameFixture f;
     if (!missing) f.folder.write("Filmotas.dat", "");
     f.start('I');
-    ASSERT_EQ(f.boxes.shown.size(), 1u) << missing;
-    EXPECT_EQ(f.boxes.shown[0].text,
-              "No hay ninguna película almacenada. Para poder jugar tendrá que agregar filmotas o "
-              "instalar de nuevo el programa.");
-    EXPECT_EQ(f.boxes.shown[0].title, "No hay filmotas");
-    EXPECT_EQ(f.boxes.shown[0].code, 48);
+    EXPECT_EQ(f.boxes.shown, Boxes(1, {"No hay ninguna película almacenada. Para poder jugar tendrá que "
+                                       "agregar filmotas o instalar de nuevo el programa.", "No hay filmotas", 48}));
     EXPECT_TRUE(f.folder.exists("Filmotas.dat"));
     EXPECT_EQ(f.game.model().panelText(3), "Vocal asignada: I");
     EXPECT_EQ(cells(f), "");
@@ -96,10 +93,18 @@ TEST(NewGame, CountsWholeRecordsUpTo32767) {
   EXPECT_EQ(f.game.intRegistros, 32767);
   f.folder.write("Filmotas.dat", list + record("X", 52));
   f.game.NuevaPartida();
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, "Error 6:\r\n\r\nDesbordamiento");
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 6:\r\n\r\nDesbordamiento", "Error", 16}));
   EXPECT_EQ(f.game.strPelícula, "");
   EXPECT_EQ(cells(f), "");
+}
+
+// Only a missing scratch file is expected; any other 53 is told, at start-up and later.
+TEST(NewGame, MissingFolderIsReportedEveryTime) {
+  GameFixture f;
+  std::filesystem::remove_all(f.folder.path());
+  f.start('A');
+  f.game.NuevaPartida();
+  EXPECT_EQ(f.boxes.shown, Boxes(2, {"Error 53:\r\n\r\nNo se encontró el archivo", "Error", 16}));
 }
 
 TEST(NewGame, UnwritableFolderIsReportedAndTheNextGameWorks) {
@@ -108,8 +113,7 @@ TEST(NewGame, UnwritableFolderIsReportedAndTheNextGameWorks) {
     const testing::Unwritable readOnly(f.folder.path());
     f.start('O');
   }
-  ASSERT_EQ(f.boxes.shown.size(), 1u);
-  EXPECT_EQ(f.boxes.shown[0].text, "Error 70:\r\n\r\nPermiso denegado");
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}));
   EXPECT_EQ(cells(f), "");
   f.nextGame('O');
   f.game.NuevaPartida();

@@ -66,11 +66,14 @@ TEST_F(Help, EachOpeningAppendsSoTheFirstTextsStay) {
   folder.write("Ayuda.dat", "cambiada\r\n");
   EXPECT_TRUE(window.Form_Load());
 
+  EXPECT_TRUE(boxes.shown.empty());
   std::filesystem::remove(folder.file("Ayuda.dat"));
   EXPECT_FALSE(window.Form_Load());
   std::filesystem::create_directory(folder.file("Ayuda.dat"));
   EXPECT_FALSE(window.Form_Load());
   EXPECT_EQ(window.colTips(), (Lines{"primera", "segunda", "cambiada"}));
+  EXPECT_EQ(boxes.shown, filmotas::testing::Boxes(2, {"No se encontró el archivo de ayuda.\r\n\r\nVuelva a instalar "
+                                                      "el programa.", "Error", 16}));
 }
 
 TEST_F(Help, EachRowShowsTheEntryOfTheTopicInTheFrame) {

@@ -6,7 +6,6 @@
 
 using namespace filmotas;
 using namespace filmotas::testing;
-using Box = std::tuple<std::string, std::string, int>;   // text, title, code
 
 namespace {
 
@@ -17,12 +16,6 @@ struct Append : ::testing::Test {
   GameFixture game;
   FrmAgregar dialog;
 };
-
-Box onlyBox(const GameFixture& f) {
-  EXPECT_EQ(f.boxes.shown.size(), 1u);
-  const ShownBox& box = f.boxes.shown.at(0);
-  return {box.text, box.title, box.code};
-}
 
 }  // namespace
 
@@ -49,7 +42,7 @@ TEST_F(Append, PositionComesFromTheFileNotFromAPartialRecordOrAStaleCount) {
 
 TEST_F(Append, RefusedTitleIsExplainedAndTheListStaysAsItWas) {
   const std::string before = list();
-  const struct { std::string title; rlim_t room; Box box; } cases[] = {   // room: bytes the disk holds
+  const struct { std::string title; rlim_t room; ShownBox box; } cases[] = {   // room: bytes the disk holds
       {"Ōkami – 大神", RLIM_INFINITY,
        {"El título contiene caracteres que no se pueden guardar: Ō大神", "Agregar filmotas", 48}},
       {std::string(51, 'x'), RLIM_INFINITY, {"Error 59:\r\n\r\nLongitud de registro incorrecta", "Error", 16}},
@@ -60,7 +53,7 @@ TEST_F(Append, RefusedTitleIsExplainedAndTheListStaysAsItWas) {
       const FileSizeLimit disk(c.room);
       EXPECT_FALSE(dialog.cmdAceptar_Click(c.title));
     }
-    EXPECT_EQ(onlyBox(game), c.box);
+    EXPECT_EQ(game.boxes.shown, Boxes{c.box});
     EXPECT_EQ(list(), before);
     EXPECT_EQ(game.game.intRegistros, 3);
   }
@@ -86,13 +79,25 @@ TEST(AppendWithoutGame, FailedStartUpLeavesTheSettingsAloneAndAppendsToTheList) 
   EXPECT_EQ(f.game.intRegistros, 2);
 }
 
+// A list that may only be read still gives games; an append to it is refused.
+TEST(AppendWithoutGame, ReadOnlyListPlaysAndRefusesTheAppend) {
+  GameFixture f({"UNO"});
+  std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
+  const Unwritable readOnly(f.folder.file("Filmotas.dat"));
+  f.start('U');
+  EXPECT_EQ(cells(f), "U--");
+  EXPECT_FALSE(FrmAgregar(f.game).cmdAceptar_Click("DOS"));
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}));
+  EXPECT_EQ(f.folder.read("Filmotas.dat"), movieList({"UNO"}));
+}
+
 TEST(AppendWithoutGame, TheTitleNumber32767IsTheLastOneAccepted) {
   GameFixture f;
   f.folder.write("Filmotas.dat", std::string(32766 * 52, '\0'));
   FrmAgregar dialog(f.game);
   EXPECT_TRUE(dialog.cmdAceptar_Click("ÚLTIMA"));
   EXPECT_FALSE(dialog.cmdAceptar_Click("UNA MÁS"));
-  EXPECT_EQ(onlyBox(f), Box("La lista ya tiene 32767 filmotas, el máximo que admite el programa.",
-                            "Agregar filmotas", 48));
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"La lista ya tiene 32767 filmotas, el máximo que admite el programa.",
+                                     "Agregar filmotas", 48}));
   EXPECT_EQ(f.folder.read("Filmotas.dat").size(), 32767u * 52);
 }

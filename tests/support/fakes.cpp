@@ -21,13 +21,6 @@ int ScriptedBoxes::show(const std::string& text, const std::string& title, int c
   return a;
 }
 
-float ScriptedRandom::next() { return values_[std::min(at_++, values_.size() - 1)]; }
-
-void RecordingWindows::closeGameWindow() {
-  closed.push_back("frmFilmotas");
-  if (game) game->Form_QueryUnload();
-}
-
 TempFolder::TempFolder() {
   std::random_device rd;
   path_ = std::filesystem::temp_directory_path() / ("filmotas-test-" + std::to_string(rd()) + std::to_string(rd()));
@@ -65,40 +58,18 @@ std::string movieList(const std::vector<std::string>& titles) {
   return out;
 }
 
-std::string settingsFile(const std::string& wait, const std::string& vowels, const std::string& ignoreCase) {
-  return record(wait, 4) + record(vowels, 4) + record(ignoreCase, 4);
-}
-
-GameFixture::GameFixture() : game(folder.path().string(), boxes, random, windows) { windows.game = &game; }
-
 GameFixture::GameFixture(const std::vector<std::string>& titles, const std::string& config) : GameFixture() {
   folder.write("Filmotas.dat", movieList(titles));
   if (!config.empty()) folder.write("Config.dat", config);
   titleCount = static_cast<int>(titles.size());
 }
 
-void GameFixture::start(char vowel, int record) {
-  nextGame(vowel, record);
-  game.Form_Load();
-}
-
+// r × N = record − 0.25 rounds to `record`; the middle of the vowel's fifth gives it.
+// Every game the test did not plan (a play-again answered Yes by default) draws the same.
 void GameFixture::nextGame(char vowel, int record) {
-  // r × N = record − 0.25 rounds to `record`; the middle of the vowel's fifth gives it.
   const float title = (static_cast<float>(record) - 0.25f) / static_cast<float>(std::max(titleCount, 1));
   const float given = (static_cast<float>(std::string_view("AEIOU").find(vowel)) + 0.5f) / 5.0f;
-  // The same draws again for every game the test did not plan (a play-again answered
-  // Yes by default): a value left over from the vowel must not redraw a title forever.
-  std::vector<float> draws;
-  for (int n = 0; n < 64; ++n) {
-    if (titleCount > 0) draws.push_back(title);
-    draws.push_back(given);
-  }
-  random.script(draws);
-}
-
-void GameFixture::say(const std::string& letter) {
-  game.setTxtIntroducir(letter);
-  game.tmrContador_Timer();
+  random.script(titleCount > 0 ? std::vector<float>{title, given} : std::vector<float>{given});
 }
 
 std::string cells(const GameFixture& f) {

@@ -3,8 +3,8 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
@@ -17,7 +17,10 @@ struct ShownBox {
   std::string text;
   std::string title;
   int code;
+  bool operator==(const ShownBox&) const = default;
 };
+using Boxes = std::vector<ShownBox>;
+inline void PrintTo(const ShownBox& b, std::ostream* out) { *out << b.title << " (" << b.code << "): " << b.text; }
 
 // Records every box and answers from a script (OK for OK boxes, otherwise the next
 // scripted answer; Yes when the script has run dry).
@@ -26,17 +29,17 @@ class ScriptedBoxes : public MessageBoxPort {
   int show(const std::string& text, const std::string& title, int code) override;
   void beep() override { ++beeps; }
   void answer(int code) { answers.push_back(code); }
-  std::vector<ShownBox> shown;
+  Boxes shown;
   int beeps = 0;
   std::deque<int> answers;
   std::function<void()> whileShown;   // runs inside the box, as a nested event loop would
 };
 
-// Returns the scripted values in order; repeats the last one when it runs dry.
+// Returns the scripted values in order, over and over.
 class ScriptedRandom : public RandomSource {
  public:
   void reseed() override {}
-  float next() override;
+  float next() override { return values_[at_++ % values_.size()]; }
   void script(std::vector<float> values) { values_ = std::move(values); at_ = 0; }
 
  private:
@@ -49,7 +52,10 @@ class RecordingWindows : public ProgramWindows {
  public:
   void closeAddDialog() override { closed.push_back("frmAgregar"); }
   void closeHelpWindow() override { closed.push_back("frmAyuda"); }
-  void closeGameWindow() override;
+  void closeGameWindow() override {
+    closed.push_back("frmFilmotas");
+    if (game) game->Form_QueryUnload();
+  }
   FrmFilmotas* game = nullptr;
   std::vector<std::string> closed;
 };
@@ -74,20 +80,27 @@ std::string record(const std::string& text, int length);
 // A movie list in record format from UTF-8 titles.
 std::string movieList(const std::vector<std::string>& titles);
 // Config.dat holding three stored texts: wait time, vowels allowed, case ignored.
-std::string settingsFile(const std::string& wait, const std::string& vowels, const std::string& ignoreCase);
+inline std::string settingsFile(const std::string& wait, const std::string& vowels, const std::string& ignoreCase) {
+  return record(wait, 4) + record(vowels, 4) + record(ignoreCase, 4);
+}
 
 // A game in a temporary folder with scripted ports, ready for Form_Load.
 struct GameFixture {
-  GameFixture();
+  GameFixture() : game(folder.path().string(), boxes, random, windows) { windows.game = &game; }
   // A list of `titles` and, unless empty, the settings file `config`.
   explicit GameFixture(const std::vector<std::string>& titles, const std::string& config = "");
   // Form_Load with record `record` of the list drawn and `vowel` given away.
-  void start(char vowel, int record = 1);
+  void start(char vowel, int record = 1) {
+    nextGame(vowel, record);
+    game.Form_Load();
+  }
   // Scripts the draws of the next new game, and of any that follow it unplanned.
   void nextGame(char vowel, int record = 1);
   // The player types a letter and waits for the tick that clears it.
-  void say(const std::string& letter);
-  std::string lastBoxTitle() const { return boxes.shown.empty() ? "" : boxes.shown.back().title; }
+  void say(const std::string& letter) {
+    game.setTxtIntroducir(letter);
+    game.tmrContador_Timer();
+  }
   TempFolder folder;
   ScriptedBoxes boxes;
   ScriptedRandom random;

@@ -12,7 +12,6 @@
 #include <functional>
 #include <memory>
 
-#include "engine/windows1252.h"
 #include "ui/game_window.h"
 
 namespace filmotas::testing {
@@ -59,20 +58,14 @@ class BoxScript {
   QTimer poll_;
 };
 
-// A movie-list record: 2-byte little-endian length, Windows-1252 bytes, zero padding.
-inline QByteArray movieRecord(const char* utf8Title) {
-  const std::string bytes = *windows1252::encode(utf8Title);
-  QByteArray r(52, '\0');
-  r[0] = static_cast<char>(bytes.size());
-  return r.replace(2, static_cast<qsizetype>(bytes.size()), QByteArray::fromStdString(bytes));
-}
-
 // A program folder holding a one-title movie list, and the game window playing in it;
 // its message boxes are answered by `boxes`.
 struct GameInFolder {
-  explicit GameInFolder(const char* title) {
+  explicit GameInFolder(const QByteArray& asciiTitle) {
+    QByteArray record(52, '\0');   // 2-byte little-endian length, the title, zero padding
+    record[0] = static_cast<char>(asciiTitle.size());
     QFile list(dir.filePath("Filmotas.dat"));
-    if (list.open(QIODevice::WriteOnly)) list.write(movieRecord(title));
+    if (list.open(QIODevice::WriteOnly)) list.write(record.replace(2, asciiTitle.size(), asciiTitle));
     list.close();
     window = std::make_unique<ui::GameWindow>(dir.path());
     window->start();
