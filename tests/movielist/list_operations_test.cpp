@@ -105,10 +105,8 @@ TEST_F(ListWindow, ImportAppendsAcceptableTitlesAndReportsTheOthers) {
     game.folder.write("Filmotas.dat", c.list);
     game.folder.write("nuevas.txt", c.text);
     game.boxes.shown.clear();
-    {
-      const FileSizeLimit disk(c.room);
-      EXPECT_TRUE(window.importFile(game.folder.file("nuevas.txt")));
-    }
+    const FileSizeLimit disk(c.room);
+    EXPECT_TRUE(window.importFile(game.folder.file("nuevas.txt")));
     EXPECT_EQ(list(), c.after);
     EXPECT_EQ(window.list().bytes(), c.after);
     EXPECT_EQ(game.game.intRegistros, static_cast<std::int16_t>(c.after.size() / 52));
