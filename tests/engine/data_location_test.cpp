@@ -1,5 +1,6 @@
 // Where an installed, a portable and a pointed-at program keep their files, and the
 // player's folder made ready on the first start.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -69,22 +70,15 @@ TEST(DataLocation, FirstStartCopiesTheShippedListAndNeverReplacesOne) {
   EXPECT_EQ(location.helpFolder, location.playerFolder);
 }
 
-// What preparing the folder says to the player; empty when it raises no problem.
-std::string problemWith(DataLocation location) {
-  try {
-    preparePlayerFolder(location);
-  } catch (const LocationProblem& problem) {
-    return problem.what();
-  }
-  return "";
-}
-
 TEST(DataLocation, UnusableFolderIsOneMessageNamingIt) {
   Prefix prefix;
   prefix.write("archivo", "");
   const std::string file = prefix.file("archivo");
-  EXPECT_EQ(problemWith(prefix.locate("", file)), "La carpeta de datos «" + file + "» es un archivo, no una carpeta.");
-  EXPECT_EQ(problemWith(prefix.locate("", file + "/sub")), "No se puede crear la carpeta de datos «" + file + "/sub».");
+  for (const auto& [folder, message] : {std::pair{file, "La carpeta de datos «" + file + "» es un archivo, no una carpeta."},
+                                        std::pair{file + "/sub", "No se puede crear la carpeta de datos «" + file + "/sub»."}}) {
+    DataLocation location = prefix.locate("", folder);
+    EXPECT_THAT([&] { preparePlayerFolder(location); }, ::testing::ThrowsMessage<LocationProblem>(message));
+  }
 }
 
 }  // namespace
