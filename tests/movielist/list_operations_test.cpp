@@ -1,12 +1,10 @@
 // The list window's operations on the movie list, checked byte for byte.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
+#include <optional>
 
 #include "movielist/frm_lista_filmotas.h"
-#include "movielist/list_filter.h"
-#include "movielist/list_rewrite.h"
 #include "settings/about.h"
 #include "support/fakes.h"
 
@@ -27,138 +25,93 @@ std::string mixedList() {
 }
 
 struct ListWindow : ::testing::Test {
-  ListWindow() : game({"Amélie"}), window(game.game, game.boxes) { game.folder.write("Filmotas.dat", mixedList()); }
+  ListWindow() { game.folder.write("Filmotas.dat", mixedList()); }
   std::string list() const { return game.folder.read("Filmotas.dat"); }
   GameFixture game;
-  FrmListaFilmotas window;
+  FrmListaFilmotas window{game.game, game.boxes};
 };
 
 }  // namespace
 
-TEST(ListSnapshot, EveryRecordShowsDamagedOnesByWhatIsWrong) {
-  const ListSnapshot list(mixedList());
-  ASSERT_EQ(list.size(), 6);
+TEST_F(ListWindow, ShowsEveryRecordAndFiltersIgnoringCaseAndAccents) {
+  window.Form_Load();
   const std::string captions[] = {"Amélie", "AMELIE", "Volver", "[Registro dañado: longitud 300]",
                                   "amelie 2", "[Registro incompleto: 26 bytes]"};
-  for (std::int32_t i = 0; i < 6; ++i) EXPECT_EQ(list.caption(i), captions[i]) << i;
-  EXPECT_EQ(list.wholeRecords(), 5);
-}
+  ASSERT_EQ(window.list().size(), 6);
+  for (std::int32_t i = 0; i < 6; ++i) EXPECT_EQ(window.list().caption(i), captions[i]) << i;
+  EXPECT_EQ(game.game.intRegistros, 5);   // whole records only
 
-TEST(ListFilter, IgnoresCaseAndAccentsAndCanKeepOnlyDuplicates) {
-  const ListSnapshot list(mixedList());
-  const std::vector<bool> duplicates = findDuplicates(list);
   const struct { const char* typed; bool onlyDuplicates; Entries shown; } cases[] = {
       {"", false, {0, 1, 2, 3, 4, 5}}, {"amelie", false, {0, 1, 4}}, {"ÉLIE 2", false, {4}},
       {"OLV", false, {2}},             {"Ō", false, {}},             {"", true, {0, 1}},
       {"e 2", true, {}}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(filterEntries(list, c.typed, c.onlyDuplicates ? &duplicates : nullptr), c.shown) << c.typed;
-  }
-}
-
-TEST(ListRewrite, KeptRecordsKeepTheirBytesAndDamagedOnesGo) {
-  const ListSnapshot list(mixedList());
-  const std::string amelie = movieList({"Amélie"}), upper = movieList({"AMELIE"}), two = movieList({"amelie 2"});
-  const struct { Entries removed; std::string bytes; } cases[] = {
-      {{1}, amelie + kPadded + kDamaged + two + kPartial},
-      {{5, 3}, amelie + upper + kPadded + two},
-      {{0, 1, 2, 3, 4, 5}, ""}};
-  for (const auto& c : cases) EXPECT_EQ(listWithout(list, c.removed), c.bytes);
-  EXPECT_EQ(listWithTitle(list, 3, "Ran"), amelie + upper + kPadded + movieList({"Ran"}) + two + kPartial);
-  EXPECT_EQ(listWithTitle(list, 5, "Ran"), amelie + upper + kPadded + kDamaged + two + movieList({"Ran"}));
-}
-
-TEST(ListRewrite, AWriteFailingHalfwayLeavesTheListByteIdentical) {
-  TempFolder folder;
-  folder.write("Filmotas.dat", mixedList());
-  std::size_t budget = 100;   // the disk fills after 100 bytes of the new list
-  const WriteCall halfway = [&budget](int fd, const char* bytes, std::size_t count) -> ssize_t {
-    if (budget == 0) return errno = ENOSPC, -1;
-    const std::size_t n = std::min(count, budget);
-    budget -= n;
-    return systemWrite(fd, bytes, n);
-  };
-  const ListSnapshot list(mixedList());
-  try {
-    replaceList(folder.file("Filmotas.dat"), listWithout(list, {0}), halfway);
-    ADD_FAILURE() << "the write did not fail";
-  } catch (const Failure& f) {
-    EXPECT_EQ(f.number(), failure::kDiskFull);
-  }
-  EXPECT_EQ(folder.read("Filmotas.dat"), mixedList());
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+  for (const auto& c : cases) EXPECT_EQ(window.shownEntries(c.typed, c.onlyDuplicates), c.shown) << c.typed;
 }
 
 TEST_F(ListWindow, RemoveAsksHowManyAndCountsAtOnce) {
-  game.folder.write("Filmotas.dat", movieList({"Amélie"}));
-  game.start('A', 1);
-  game.folder.write("Filmotas.dat", mixedList());
   window.Form_Load();
+  EXPECT_EQ(window.shownEntries("", true), Entries({0, 1}));
+  EXPECT_FALSE(window.remove({}));   // nothing selected: no question
   game.boxes.answer(box::kAnswerNo);
-  EXPECT_FALSE(window.remove({0, 3, 5}));
+  EXPECT_FALSE(window.remove({1, 3, 5}));
   EXPECT_EQ(list(), mixedList());
-  game.boxes.answer(box::kAnswerYes);
-  EXPECT_TRUE(window.remove({0, 3, 5}));
-  EXPECT_EQ(list(), movieList({"AMELIE"}) + kPadded + movieList({"amelie 2"}));
-  EXPECT_EQ(game.boxes.shown.at(1).text, "¿Quitar 3 filmotas de la lista?");
-  EXPECT_EQ(game.boxes.shown.at(1).code, box::kYesNoQuestion);
-  EXPECT_EQ(window.list().size(), 3);
-  EXPECT_EQ(game.game.strPelícula, "Amélie");   // the game in progress keeps its title
+  EXPECT_TRUE(window.remove({5, 1, 3}));   // answered Yes
+  EXPECT_EQ(list(), movieList({"Amélie"}) + kPadded + movieList({"amelie 2"}));
+  EXPECT_EQ(game.boxes.shown.back().text, "¿Quitar 3 filmotas de la lista?");
+  EXPECT_EQ(window.shownEntries("", true), Entries{});   // its duplicate went with it
   game.game.mnuAyudaAcercaDe_Click();
   EXPECT_EQ(game.boxes.shown.back().text, aboutText(3));
 }
 
-TEST_F(ListWindow, RefusedCorrectionOrRefusedFolderChangesNothing) {
+// A refused title, a folder that refuses the new file and a disk that fills halfway
+// through it all leave the list, on disk and in the window, byte-identical.
+TEST_F(ListWindow, CorrectionRewritesOneRecordOrChangesNothing) {
   window.Form_Load();
-  const struct { std::int32_t entry; const char* title; const char* box; } cases[] = {
-      {0, "   ", "El título no puede quedar vacío ni tener solo espacios."},
-      {0, "Ōkami", "El título admite como mucho 50 caracteres, sin saltos de línea y que se puedan guardar."},
-      {3, "Ran", "Error 70:\r\n\r\nPermiso denegado"}};
+  const struct { std::int32_t entry; const char* title; bool locked; const char* box; } cases[] = {
+      {0, "   ", false, "El título no puede quedar vacío ni tener solo espacios."},
+      {0, "Ōkami", false, "El título admite como mucho 50 caracteres, sin saltos de línea y que se puedan guardar."},
+      {3, "Ran", true, "Error 70:\r\n\r\nPermiso denegado"},
+      {3, "Ran", false, "Error 61:\r\n\r\nDisco lleno"}};
   for (const auto& c : cases) {
-    const Unwritable folder(game.folder.path());
+    std::optional<Unwritable> folder;
+    if (c.locked) folder.emplace(game.folder.path());
+    const FileSizeLimit disk(100);
     EXPECT_FALSE(window.correct(c.entry, c.title));
     EXPECT_EQ(game.boxes.shown.back().text, c.box);
     EXPECT_EQ(list(), mixedList());
     EXPECT_EQ(window.list().bytes(), mixedList());
   }
-  EXPECT_TRUE(window.correct(3, "Ran"));
-  EXPECT_EQ(window.list().caption(3), "Ran");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(game.folder.path()), {}), 1);
+  EXPECT_TRUE(window.correct(5, "Ran"));
+  EXPECT_EQ(list(), movieList({"Amélie", "AMELIE"}) + kPadded + kDamaged + movieList({"amelie 2", "Ran"}));
 }
 
-TEST_F(ListWindow, ImportAppendsAcceptableTitlesAndReportsTheOthersByReason) {
-  game.folder.write("Filmotas.dat", movieList({"Amélie"}));
-  game.folder.write("nuevas.txt",
-                    "\xEF\xBB\xBF" "AMELIE\r\nRan\n\n   \r\n" + std::string(51, 'x') +
-                        "\nŌkami\nTab\there\nran\r\n\xFF\nLa strada");
-  window.Form_Load();
-  EXPECT_TRUE(window.importFile(game.folder.file("nuevas.txt")));
-  EXPECT_EQ(list(), movieList({"Amélie", "Ran", "La strada"}));
-  EXPECT_EQ(game.boxes.shown.back().text,
-            "Filmotas añadidas: 2\r\nLíneas omitidas: 8\r\n- vacías o solo con espacios: 2\r\n"
-            "- de más de 50 caracteres: 1\r\n- con caracteres que no se pueden guardar: 3\r\n"
-            "- que ya estaban en la lista: 2");
-  EXPECT_EQ(game.game.intRegistros, 3);
-}
-
-TEST_F(ListWindow, ImportStopsAtAFailureOrAFullList) {
+// Each acceptable line appended; the report counts the others by reason, and stops at a
+// write failure or at the most titles a list holds.
+TEST_F(ListWindow, ImportAppendsAcceptableTitlesAndReportsTheOthers) {
   const std::string almostFull(32766 * 52, '\0');
-  const struct { rlim_t room; std::string text; std::string list; int boxes; } cases[] = {
-      {52 + 60, "Uno\nDos\nTres\n", movieList({"Amélie", "Uno"}), 2},
-      {RLIM_INFINITY, "Uno\nDos\nTres\n", almostFull + movieList({"Uno"}), 1}};
-  const std::string reports[] = {
-      "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: 1",
-      "Filmotas añadidas: 1\r\nLíneas omitidas: 2\r\n- que no caben: la lista admite 32767 filmotas: 2"};
-  for (std::size_t i = 0; i < 2; ++i) {
-    game.folder.write("Filmotas.dat", i == 0 ? movieList({"Amélie"}) : almostFull);
-    game.folder.write("nuevas.txt", cases[i].text);
+  const struct { std::string list, text; rlim_t room; std::string after; std::size_t boxes; const char* report; } cases[] = {
+      {movieList({"Amélie"}),
+       "\xEF\xBB\xBF" "AMELIE\r\nRan\n\n   \r\n" + std::string(51, 'x') + "\nŌkami\nTab\there\nran\r\n\xFF\nLa strada",
+       RLIM_INFINITY, movieList({"Amélie", "Ran", "La strada"}), 1,
+       "Filmotas añadidas: 2\r\nLíneas omitidas: 8\r\n- vacías o solo con espacios: 2\r\n"
+       "- de más de 50 caracteres: 1\r\n- con caracteres que no se pueden guardar: 3\r\n"
+       "- que ya estaban en la lista: 2"},
+      {movieList({"Amélie"}), "Uno\nDos\nTres\n", 52 + 60, movieList({"Amélie", "Uno"}), 2,
+       "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: 1"},
+      {almostFull, "Uno\nDos\nTres\n", RLIM_INFINITY, almostFull + movieList({"Uno"}), 1,
+       "Filmotas añadidas: 1\r\nLíneas omitidas: 2\r\n- que no caben: la lista admite 32767 filmotas: 2"}};
+  for (const auto& c : cases) {
+    game.folder.write("Filmotas.dat", c.list);
+    game.folder.write("nuevas.txt", c.text);
     game.boxes.shown.clear();
-    {
-      const FileSizeLimit disk(cases[i].room);
-      EXPECT_TRUE(window.importFile(game.folder.file("nuevas.txt")));
-    }
-    EXPECT_EQ(list(), cases[i].list);
-    ASSERT_EQ(game.boxes.shown.size(), static_cast<std::size_t>(cases[i].boxes));
-    EXPECT_EQ(game.boxes.shown.back().text, reports[i]);
+    const FileSizeLimit disk(c.room);
+    EXPECT_TRUE(window.importFile(game.folder.file("nuevas.txt")));
+    EXPECT_EQ(list(), c.after);
+    EXPECT_EQ(window.list().bytes(), c.after);
+    EXPECT_EQ(game.game.intRegistros, static_cast<std::int16_t>(c.after.size() / 52));
+    ASSERT_EQ(game.boxes.shown.size(), c.boxes);
+    EXPECT_EQ(game.boxes.shown.back().text, c.report);
   }
 }
 
@@ -169,12 +122,12 @@ TEST_F(ListWindow, ExportGivesBackTheListWhenImportedIntoAnEmptyOne) {
   EXPECT_EQ(game.boxes.shown.back().text,
             "Filmotas exportadas: 4\r\nRegistros dañados o con saltos de línea sin exportar: 2");
 
-  GameFixture other;
-  other.folder.write("Filmotas.dat", movieList({"Ñ ¿¡€ — “Œ”", std::string(50, 'z'), "  dos  espacios "}));
-  FrmListaFilmotas source(other.game, other.boxes);
-  source.Form_Load();
-  source.exportFile(game.folder.file("lista.txt"));
+  const std::string odd = movieList({"Ñ ¿¡€ — “Œ”", std::string(50, 'z'), "  dos  espacios "});
+  game.folder.write("Filmotas.dat", odd);
+  window.Form_Load();
+  window.exportFile(game.folder.file("lista.txt"));
+  EXPECT_EQ(game.boxes.shown.back().text, "Filmotas exportadas: 3");
   game.folder.write("Filmotas.dat", "");
   window.importFile(game.folder.file("lista.txt"));
-  EXPECT_EQ(list(), other.folder.read("Filmotas.dat"));
+  EXPECT_EQ(list(), odd);
 }
