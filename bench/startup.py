@@ -57,9 +57,9 @@ class MapListener:
                 if event.type == X.MapNotify and self._is_target(event.window, pid):
                     return time.perf_counter(), event.window
             if process.poll() is not None:
-                raise harness.Failure(f"program ended with code {process.returncode} before mapping")
+                raise AssertionError(f"program ended with code {process.returncode} before mapping")
             select.select([self.x.fileno()], [], [], 0.05)
-        raise harness.Failure(f"no window {TITLE!r} within {RUN_TIMEOUT:.0f} s")
+        raise AssertionError(f"no window {TITLE!r} within {RUN_TIMEOUT:.0f} s")
 
     def _is_target(self, window, pid):
         try:
@@ -81,7 +81,7 @@ def wait_rusage(process):
             return usage.ru_maxrss, usage.ru_utime + usage.ru_stime
         time.sleep(0.01)
     process.kill()
-    raise harness.Failure("program did not end after its window was closed")
+    raise AssertionError("program did not end after its window was closed")
 
 
 def measure(server, listener, binary, env):
@@ -160,11 +160,11 @@ def main():
         programs = {
             "filmotas": program_folder(root, "filmotas", sys.argv[1], {
                 "Filmotas.dat": harness.movie_list(TITLES),
-                "Config.dat": harness.DEFAULT_SETTINGS}),
+                "Config.dat": harness.settings(1, 0, 1)}),
             "installed": installed_program(root, sys.argv[1]),
             "no-qm": program_folder(root, "no-qm", sys.argv[1], {
                 "Filmotas.dat": harness.movie_list(TITLES),
-                "Config.dat": harness.DEFAULT_SETTINGS,
+                "Config.dat": harness.settings(1, 0, 1),
                 "qt.conf": qt_conf_without_translations()}),
             "baseline": program_folder(root, "baseline", sys.argv[2], {}),
         }
@@ -181,7 +181,7 @@ def main():
                 samples[name].append(measure(server, listener, binary, server.env))
         print(f"{runs} interleaved runs each on a private Xvfb")
         report(samples)
-    except harness.Failure as failure:
+    except AssertionError as failure:
         sys.exit(f"start-up benchmark failed: {failure}")
     finally:
         if server is not None:
