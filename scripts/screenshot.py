@@ -46,6 +46,6 @@ try:
         game.program.menu(game.window, "o", "m")
         time.sleep(0.5)   # let the taller window paint
         save_png(session.server, game.window, target)
-except harness.Failure as failure:
+except AssertionError as failure:
     sys.exit(f"screenshot failed: {failure}")
 print(f"wrote {target}")
