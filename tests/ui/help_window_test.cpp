@@ -14,8 +14,8 @@ using namespace filmotas;
 using namespace filmotas::ui;
 
 namespace {
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kNavy(Qt::darkBlue);   // a bullet at rest
+const QColor kBlue(Qt::blue);       // a bullet under the pointer
 
 struct CountedBoxes : MessageBoxPort {
   int shown = 0;
