@@ -1,228 +1,275 @@
-// The game window: its heights under the display toggles, where the cells and the
-// gallows pieces lie, its names, the menus of answer mode, and a game played with its
-// boxes answered, down to the settings written when "Salir" closes every window.
-#include <QAccessible>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSlider>
-#include <QStatusBar>
+// The game window and the windows it opens: heights under the display toggles, where the
+// cells and the gallows pieces lie, names, focus, answer mode, a game played down to the
+// settings written when "Salir" closes every window, the add-movie dialog's box and the
+// message boxes' keys. Modal windows are handled from a timer, so that an unanswered one
+// fails a check instead of hanging.
+#include <QtTest>
+#include <QtWidgets>
+#include <functional>
 
-#include "game_window_fixture.h"
 #include "ui/add_movie_dialog.h"
 #include "ui/gallows_widget.h"
+#include "ui/game_window.h"
 #include "ui/twips.h"
 
 using namespace filmotas;
-using namespace filmotas::testing;
-using filmotas::ui::px;
+
+namespace {
+
+// While it lives, runs `step` on each modal widget of kind T that comes up, then closes
+// that widget if the step left it open (a failed check returns early).
+template <typename T>
+struct OnModal : QTimer {
+  explicit OnModal(std::function<void(T&)> step) {
+    connect(this, &QTimer::timeout, [this, step] {
+      QPointer<T> modal = dynamic_cast<T*>(QApplication::activeModalWidget());
+      if (!modal || !modal->isVisible() || busy) return;
+      busy = true;   // a step that opens a nested loop is not run again inside it
+      step(*modal);
+      busy = false;
+      if (modal && modal->isVisible()) modal->close();
+    });
+    start(5);
+  }
+  bool busy = false;
+};
+
+// Types each character as a key press carrying it, as a keyboard would.
+void type(QWidget* widget, const QString& text) {
+  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), {});
+}
+
+// As a screen reader writes: through the box's editable-text interface.
+void writeAccessibly(QWidget* box, const QString& text) {
+  QAccessibleEditableTextInterface* editable = QAccessible::queryAccessibleInterface(box)->editableTextInterface();
+  QVERIFY(editable);
+  editable->insertText(0, text);
+}
+
+}  // namespace
 
 class GameWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-  void init() { game = std::make_unique<GameInFolder>("Mono azul"); }
-  void cleanup() { game.reset(); }
 
-  void heightsAndStatusBarFollowTheToggles();
-  void cellsAndGallowsPiecesLieWhereDrawn();
-  void everyWidgetIsNamedAndLabelsKeepTheirText();
-  void answerModeDisablesMenusUntilTheAnswerIsJudged();
-  void playedGameAnswersBoxesAndWritesSettingsOnClose();
-  void tabVisitsOnlyTheControlsInView();
-  void enterAnswersAndTheNextGameStartsInTheLetterBox();
-  void textWrittenByAssistiveTechnologyIsJudged();
+  // A program folder holding the one-title list "Mono azul": 2-byte little-endian length,
+  // the title, zero padding.
+  void init() {
+    dir = std::make_unique<QTemporaryDir>();
+    QFile list(dir->filePath("Filmotas.dat"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray::fromHex("0900") + QByteArray("Mono azul").leftJustified(50, '\0'));
+    list.close();
+    boxesSeen.clear();
+    answer = [](QMessageBox& box) { box.defaultButton()->click(); };
+    window = std::make_unique<ui::GameWindow>(dir->path());
+    window->start();
+  }
+  void cleanup() { window.reset(); }
+
+  // Tab visits only the controls in view; hiding the options with the focus on one of them
+  // gives the focus to the letter box.
+  void displayTogglesSetTheHeightTheStatusBarAndTheTabChain() {
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const struct { const char* toggle; int clientTwips; bool bar, options; } steps[] = {
+        {"", 2085, true, false}, {"mnuOpcionesVerBarra", 1770, false, false},
+        {"mnuOpcionesMostrarOpciones", 3145, false, true}, {"mnuOpcionesVerBarra", 3460, true, true},
+        {"mnuOpcionesMostrarOpciones", 2085, true, false}};
+    const QStringList inView{"txtIntroducir", "chkResponder", "cmdSalir"};
+    const QStringList withOptions{"txtIntroducir", "chkMayusculas", "sldRapidez", "chkResponder", "cmdSalir",
+                                  "chkSePuedenVocales"};
+    auto* letter = find<QWidget>("txtIntroducir");
+    for (const auto& step : steps) {
+      if (*step.toggle) action(step.toggle)->trigger();
+      QApplication::processEvents();
+      QCOMPARE(window->height(), window->menuBar()->height() + ui::px(step.clientTwips));
+      QCOMPARE(window->statusBar()->isVisible(), step.bar);
+      QCOMPARE(action("mnuOpcionesVerBarra")->isChecked(), step.bar);
+      if (!step.options) QCOMPARE(QApplication::focusWidget(), letter);
+      QCOMPARE(tabChain(), step.options ? withOptions : inView);
+      if (step.options) find<QWidget>("chkMayusculas")->setFocus();
+    }
+  }
+
+  // Pixels from the box's interior: x1 y1 x2 y2 of each line, x y w h of the head. Drawn
+  // alone, each piece puts ink on its own place only while it is shown.
+  void cellsAndGallowsPiecesLieWhereDrawn() {
+    for (int i = 1; i <= kCellCount; ++i)
+      QCOMPARE(find<QLabel>(QStringLiteral("lblCaracter(%1)").arg(i))->geometry(), QRect(8 * i, 8, 9, 17));
+    const QList<int> pieces[kPieceCount] = {{56, 64, 56, 8},  {24, 8, 56, 8},   {24, 16, 24, 8},  {40, 8, 56, 32},
+                                            {16, 16, 17, 17}, {24, 32, 24, 49}, {32, 64, 24, 48}, {16, 64, 24, 48},
+                                            {32, 40, 24, 32}, {24, 32, 16, 40}};
+    ui::GallowsWidget gallows;
+    gallows.resize(73, 73);
+    const QRect head = ui::GallowsWidget::headRect();
+    for (int p = 0; p < kPieceCount; ++p) {
+      const auto piece = static_cast<Piece>(p);
+      const QLine line = ui::GallowsWidget::lineOf(piece);
+      const bool isHead = piece == Piece::shpCabeza;
+      QCOMPARE((isHead ? QList<int>{head.x(), head.y(), head.width(), head.height()}
+                       : QList<int>{line.x1(), line.y1(), line.x2(), line.y2()}),
+               pieces[p]);
+      const QPoint onPiece = isHead ? QPoint(head.center().x(), head.top()) : line.center();
+      for (const bool shown : {true, false}) {
+        gallows.setPieceVisible(piece, shown);
+        const QColor drawn = gallows.grab().toImage().pixelColor(gallows.contentsRect().topLeft() + onPiece);
+        QCOMPARE(drawn == gallows.palette().color(QPalette::WindowText), shown);
+      }
+    }
+  }
+
+  // The add-movie dialog (a child of the game window) and the help window are checked too.
+  void everyWidgetIsNamedAndLabelsKeepTheirText() {
+    const ui::AddMovieDialog add(window->game(), window.get());
+    ui::HelpWindow help(window->game().dataFolder(), window->messageBoxes());
+    int named = 0;
+    for (QWidget* top : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&help)}) {
+      const QWidgetList widgets = top->findChildren<QWidget*>() << top;
+      for (QWidget* w : widgets) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith("qt_")) continue;
+        ++named;
+        QCOMPARE(w->accessibleDescription(), name);
+        if (qobject_cast<QLabel*>(w)) QVERIFY2(w->accessibleName().isEmpty(), qPrintable(name));
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        if ((button && button->text().isEmpty()) || qobject_cast<QLineEdit*>(w) || qobject_cast<QSlider*>(w))
+          QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(name));
+      }
+    }
+    // Game: itself, 50 cells, 14 controls, 3 menus, the status bar and its 3 panels, and
+    // the dialog's 4 widgets. Help: itself, 3 topic rows of 3, 8 sub-topic rows of 3, 4 more.
+    QCOMPARE(named, 76 + 38);
+  }
+
+  // Letters typed or written as a screen reader writes them are judged; the answer sent
+  // with Enter too, after which the next game gives the menus back and starts in the
+  // letter box. "Salir" closes the help window with the game, which writes its settings.
+  void playedGameIsDrawnAndSalirClosesEveryWindow() {
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto* letter = find<QLineEdit>("txtIntroducir");
+    auto* gallows = find<QWidget>("picDibujo");
+    QCOMPARE(gallows->accessibleName(), QString("Horca: 0 fallos"));
+    writeAccessibly(letter, "m");
+    QCOMPARE(find<QLabel>("lblCaracter(1)")->text(), QString("M"));
+    QTRY_COMPARE_WITH_TIMEOUT(letter->text(), QString(), 3000);   // the one-second wait ends
+    type(letter, "x");
+    QCOMPARE(find<QLabel>("stbBarraDeEstado.Panels(2)")->text(), QString("Letras no acertadas: x"));
+    QVERIFY(gallows->property("linPalo4").toBool() && !gallows->property("shpCabeza").toBool());
+    QCOMPARE(gallows->accessibleName(), QString("Horca: 1 fallo"));
+
+    QTest::mouseClick(find<QPushButton>("chkResponder"), Qt::LeftButton);
+    checkAnswerMode(true);
+    writeAccessibly(find<QLineEdit>("txtResponder"), "Mono azul");
+    QTest::keyClick(find<QLineEdit>("txtResponder"), Qt::Key_Return);
+    QCOMPARE(boxesSeen.size(), 1);
+    QVERIFY(boxesSeen[0][1].startsWith(QString::fromUtf8("¡Has ganado")));
+    QTRY_COMPARE(window->focusWidget(), letter);
+    checkAnswerMode(false);
+
+    QTest::mouseClick(find<QCheckBox>("chkSePuedenVocales"), Qt::LeftButton);
+    QVERIFY(QFile(dir->filePath("Ayuda.dat")).open(QIODevice::WriteOnly));   // an empty help file
+    action("mnuAyudaAyuda")->trigger();
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) help = w->objectName() == "frmAyuda" ? w : help;
+    QVERIFY(help && help->isVisible());
+    QTest::mouseClick(find<QPushButton>("cmdSalir"), Qt::LeftButton);
+    QVERIFY(!window->isVisible() && !help->isVisible());
+    // Three records of a 1-byte text each: wait "1", vowels allowed "1", case ignored "1".
+    QFile config(dir->filePath("Config.dat"));
+    QVERIFY(config.open(QIODevice::ReadOnly));
+    QCOMPARE(config.readAll(), QByteArray::fromHex("01003100 01003100 01003100"));
+  }
+
+  // Escape leaves the dialog open; its box refuses what a title of 50 Windows-1252
+  // characters cannot hold, and keeps a title whose append failed.
+  void addMovieBoxRefusesWhatATitleCannotHoldAndKeepsAFailedOne() {
+    ui::AddMovieDialog dialog(window->game(), window.get());
+    const OnModal<ui::AddMovieDialog> act([&](ui::AddMovieDialog& shown) {
+      QCOMPARE(&shown, &dialog);
+      auto* box = dialog.findChild<QLineEdit*>("txtIntroducir");
+      QTest::keyClick(box, Qt::Key_Escape);
+      QVERIFY(dialog.isVisible());
+      type(box, QString::fromUtf8("El Ωπ→日"));
+      QCOMPARE(box->text(), QString("El "));
+      QVERIFY(QFile::remove(dir->filePath("Filmotas.dat")));
+      QVERIFY(QDir(dir->path()).mkdir("Filmotas.dat"));   // a folder where the list should be
+      QTest::keyClick(box, Qt::Key_Return);
+      QCOMPARE(boxesSeen.size(), 1);
+      QCOMPARE(box->text(), QString("El "));
+    });
+    dialog.run();   // returns once the dialog is closed
+  }
+
+  // Icon and Spanish buttons by box code, CR LF shown as plain lines, Enter answering the
+  // default button, Escape and the close box answering No.
+  void messageBoxKeysAnswerByCode() {
+    const QStringList ok{"Aceptar"}, yesNo{"No", QString::fromUtf8("Sí")};
+    const struct { int code, key; QMessageBox::Icon icon; QStringList buttons; int answer; } cases[] = {
+        {0, Qt::Key_Return, QMessageBox::NoIcon, ok, box::kAnswerOk},
+        {16, Qt::Key_Escape, QMessageBox::Critical, ok, box::kAnswerOk},
+        {48, Qt::Key_Return, QMessageBox::Warning, ok, box::kAnswerOk},
+        {64, Qt::Key_Return, QMessageBox::Information, ok, box::kAnswerOk},
+        {36, Qt::Key_Return, QMessageBox::Question, yesNo, box::kAnswerYes},
+        {36, Qt::Key_Escape, QMessageBox::Question, yesNo, box::kAnswerNo},
+        {36, 0, QMessageBox::Question, yesNo, box::kAnswerNo}};   // key 0: the close box
+    for (const auto& c : cases) {
+      QStringList shown;
+      answer = [&](QMessageBox& box) {
+        shown << QString::number(box.icon()) << QString::number(box.textFormat());
+        for (QAbstractButton* b : box.buttons()) shown << b->text();
+        if (c.key) QTest::keyClick(&box, Qt::Key(c.key));
+        else box.close();
+      };
+      boxesSeen.clear();
+      QCOMPARE(ui::QtMessageBoxes().show("Error 53:\r\n\r\n<b>No</b> hay", "Filmotas", c.code), c.answer);
+      std::sort(shown.begin() + 2, shown.end());
+      QCOMPARE(boxesSeen, QList<QStringList>({{"Filmotas", "Error 53:\n\n<b>No</b> hay"}}));
+      QCOMPARE(shown, QStringList({QString::number(c.icon), QString::number(Qt::PlainText)}) + c.buttons);
+    }
+  }
 
  private:
-  QAction* action(const char* name) const { return game->window->findChild<QAction*>(name); }
-  QStringList tabChain() const;
-  // As a screen reader writes: through the box's editable-text interface.
-  static bool writeAccessibly(QWidget* box, const QString& text) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
-    if (!accessible || !accessible->editableTextInterface()) return false;
-    accessible->editableTextInterface()->insertText(0, text);
-    return true;
+  template <typename T>
+  T* find(const QString& name) const {
+    return window->findChild<T*>(name);
   }
-  std::unique_ptr<GameInFolder> game;
-};
+  QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
 
-void GameWindowTest::heightsAndStatusBarFollowTheToggles() {
-  struct Step { const char* toggle; int clientTwips; bool bar; };
-  const Step steps[] = {{"", 2085, true},
-                        {"mnuOpcionesVerBarra", 1770, false},
-                        {"mnuOpcionesMostrarOpciones", 3145, false},
-                        {"mnuOpcionesVerBarra", 3460, true},
-                        {"mnuOpcionesMostrarOpciones", 2085, true}};
-  ui::GameWindow& w = *game->window;
-  for (const Step& step : steps) {
-    if (*step.toggle) action(step.toggle)->trigger();
-    QApplication::processEvents();
-    QCOMPARE(w.height(), w.menuBar()->height() + px(step.clientTwips));
-    QCOMPARE(w.statusBar()->isVisible(), step.bar);
-    QCOMPARE(action("mnuOpcionesVerBarra")->isChecked(), step.bar);
-  }
-}
-
-// Pixels from the box's interior: x1 y1 x2 y2 of each line, x y w h of the head.
-void GameWindowTest::cellsAndGallowsPiecesLieWhereDrawn() {
-  for (int i = 1; i <= kCellCount; ++i) {
-    QCOMPARE(game->window->findChild<QLabel*>(QStringLiteral("lblCaracter(%1)").arg(i))->geometry(),
-             QRect(8 * i, 8, 9, 17));
-  }
-  const int pieces[kPieceCount][4] = {{56, 64, 56, 8},  {24, 8, 56, 8},   {24, 16, 24, 8},  {40, 8, 56, 32},
-                                      {16, 16, 17, 17}, {24, 32, 24, 49}, {32, 64, 24, 48}, {16, 64, 24, 48},
-                                      {32, 40, 24, 32}, {24, 32, 16, 40}};
-  ui::GallowsWidget gallows;
-  gallows.resize(73, 73);
-  const QColor ink = gallows.palette().color(QPalette::WindowText);
-  for (int p = 0; p < kPieceCount; ++p) {
-    const auto piece = static_cast<Piece>(p);
-    const int* at = pieces[p];
-    const bool head = piece == Piece::shpCabeza;
-    if (head) QCOMPARE(ui::GallowsWidget::headRect(), QRect(at[0], at[1], at[2], at[3]));
-    else QCOMPARE(ui::GallowsWidget::lineOf(piece), QLine(at[0], at[1], at[2], at[3]));
-    // Drawn alone, each piece puts ink on its own place only while it is shown.
-    const QPoint middle =
-        head ? QPoint(at[0] + at[2] / 2, at[1]) : QLine(at[0], at[1], at[2], at[3]).center();
-    const QPoint onPiece = gallows.contentsRect().topLeft() + middle;
-    for (const bool shown : {false, true}) {
-      gallows.setPieceVisible(piece, shown);
-      QCOMPARE(gallows.property(kPieceNames[static_cast<std::size_t>(p)]).toBool(), shown);
-      QCOMPARE(gallows.grab().toImage().pixelColor(onPiece) == ink, shown);
-    }
-    gallows.setPieceVisible(piece, false);
-  }
-}
-
-// The add-movie dialog (a child of the game window) and the help window are checked too.
-void GameWindowTest::everyWidgetIsNamedAndLabelsKeepTheirText() {
-  const ui::AddMovieDialog add(game->window->game(), game->window.get());
-  ui::HelpWindow help(game->window->game().dataFolder(), game->window->messageBoxes());
-  int named = 0;
-  for (QWidget* top : {static_cast<QWidget*>(game->window.get()), static_cast<QWidget*>(&help)}) {
-    const QWidgetList widgets = top->findChildren<QWidget*>() << top;
-    for (QWidget* w : widgets) {
-      const QString name = w->objectName();
-      if (name.isEmpty() || name.startsWith("qt_")) continue;
-      ++named;
-      QCOMPARE(w->accessibleDescription(), name);
-      if (qobject_cast<QLabel*>(w)) QVERIFY2(w->accessibleName().isEmpty(), qPrintable(name));
-      const auto* button = qobject_cast<QAbstractButton*>(w);
-      if ((button && button->text().isEmpty()) || qobject_cast<QLineEdit*>(w) || qobject_cast<QSlider*>(w))
-        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(name));
-    }
-  }
-  // Game: itself, 50 cells, 14 controls, 3 menus, the status bar and its 3 panels, and
-  // the dialog's 4 widgets. Help: itself, 3 topic rows of 3, 8 sub-topic rows of 3, 4 more.
-  QCOMPARE(named, 76 + 38);
-}
-
-void GameWindowTest::answerModeDisablesMenusUntilTheAnswerIsJudged() {
-  const std::pair<const char*, bool> enabledInAnswerMode[] = {
-      {"mnuArchivoNuevaPartida", false}, {"mnuArchivoAgregarFilmotas", false}, {"mnuArchivoListaFilmotas", false},
-      {"mnuOpcionesMostrarOpciones", false}, {"mnuArchivoSalir", true},
-      {"mnuOpcionesVerBarra", true}, {"mnuAyudaAyuda", true}, {"mnuAyudaAcercaDe", true}};
-  for (const bool answering : {true, false}) {
-    if (answering) {
-      QTest::mouseClick(game->find<QPushButton>("chkResponder"), Qt::LeftButton);
-    } else {   // the title, then "Sí": the new game leaves answer mode
-      type(game->find<QLineEdit>("txtResponder"), "Mono azul");
-      game->boxes.script << QString::fromUtf8("Sí");
-      QTest::mouseClick(game->find<QPushButton>("cmdAceptar"), Qt::LeftButton);
-      QVERIFY(game->boxes.seen.value(0).value(1).startsWith(QString::fromUtf8("¡Has ganado")));
-    }
-    QCOMPARE(game->find<QWidget>("txtResponder")->isVisible(), answering);
-    QCOMPARE(game->find<QWidget>("picDibujo")->isVisible(), !answering);
-    QCOMPARE(game->find<QWidget>("txtIntroducir")->isEnabled(), !answering);
+  void checkAnswerMode(bool answering) const {
+    const std::pair<const char*, bool> enabledInAnswerMode[] = {
+        {"mnuArchivoNuevaPartida", false}, {"mnuArchivoAgregarFilmotas", false}, {"mnuArchivoListaFilmotas", false},
+        {"mnuOpcionesMostrarOpciones", false}, {"mnuArchivoSalir", true},
+        {"mnuOpcionesVerBarra", true}, {"mnuAyudaAyuda", true}, {"mnuAyudaAcercaDe", true}};
+    QCOMPARE(find<QWidget>("txtResponder")->isVisible(), answering);
+    QCOMPARE(find<QWidget>("picDibujo")->isVisible(), !answering);
+    QCOMPARE(find<QWidget>("txtIntroducir")->isEnabled(), !answering);
     for (const auto& [name, enabled] : enabledInAnswerMode)
       QVERIFY2(action(name)->isEnabled() == (enabled || !answering), name);
   }
-}
 
-void GameWindowTest::playedGameAnswersBoxesAndWritesSettingsOnClose() {
-  auto* letter = game->find<QLineEdit>("txtIntroducir");
-  auto* gallows = game->find<QWidget>("picDibujo");
-  QCOMPARE(gallows->accessibleName(), QString("Horca: 0 fallos"));
-  auto panel = [this](int n) { return game->window->findChild<QLabel*>(
-                                   QStringLiteral("stbBarraDeEstado.Panels(%1)").arg(n))->text(); };
-  type(letter, QString::fromUtf8("ж"));   // no Windows-1252 code: the key is refused
-  QCOMPARE(letter->text(), QString());
-  type(letter, "m");
-  QCOMPARE(game->find<QLabel>("lblCaracter(1)")->text(), QString("M"));
-  QCOMPARE(panel(1), QString::fromUtf8("¡Correcto!"));
-  QTRY_COMPARE_WITH_TIMEOUT(letter->text(), QString(), 3000);   // the one-second wait ends
-  QCOMPARE(panel(1), QString());
-
-  type(letter, "x");
-  QCOMPARE(panel(2), QString("Letras no acertadas: x"));
-  // The first miss: the poles, not yet the head.
-  QVERIFY(gallows->property("linPalo4").toBool() && !gallows->property("shpCabeza").toBool());
-  QCOMPARE(gallows->accessibleName(), QString("Horca: 1 fallo"));
-
-  QTest::mouseClick(game->find<QCheckBox>("chkSePuedenVocales"), Qt::LeftButton);
-  QVERIFY(QFile(game->dir.filePath("Ayuda.dat")).open(QIODevice::WriteOnly));   // an empty help file
-  action("mnuAyudaAyuda")->trigger();   // "Salir" closes it with the game
-  QWidget* helpWindow = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets()) helpWindow = w->objectName() == "frmAyuda" ? w : helpWindow;
-  QVERIFY(helpWindow && helpWindow->isVisible());
-  QTest::mouseClick(game->find<QPushButton>("cmdSalir"), Qt::LeftButton);
-  QVERIFY(!game->window->isVisible() && !helpWindow->isVisible());
-  // Three records of a 1-byte text each: wait "1", vowels allowed "1", case ignored "1".
-  QCOMPARE(game->read("Config.dat"), QByteArray::fromHex("01003100 01003100 01003100"));
-}
-
-// The controls Tab visits from the letter box until it comes back there.
-QStringList GameWindowTest::tabChain() const {
-  QWidget* letter = game->find<QWidget>("txtIntroducir");
-  letter->setFocus();
-  QStringList chain;
-  for (QWidget* at = letter; at && chain.size() < 12;) {
-    chain << at->objectName();
-    QTest::keyClick(at, Qt::Key_Tab);
-    at = QApplication::focusWidget();
-    if (at == letter) break;
+  // The controls Tab visits from the letter box until it comes back there.
+  QStringList tabChain() const {
+    QStringList chain;
+    find<QWidget>("txtIntroducir")->setFocus();
+    do {
+      chain << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } while (QApplication::focusWidget() != find<QWidget>("txtIntroducir") && chain.size() < 12);
+    return chain;
   }
-  return chain;
-}
 
-void GameWindowTest::tabVisitsOnlyTheControlsInView() {
-  QVERIFY(QTest::qWaitForWindowActive(game->window.get()));
-  QCOMPARE(tabChain(), QStringList({"txtIntroducir", "chkResponder", "cmdSalir"}));
-  action("mnuOpcionesMostrarOpciones")->trigger();
-  QCOMPARE(tabChain(), QStringList({"txtIntroducir", "chkMayusculas", "sldRapidez", "chkResponder",
-                                    "cmdSalir", "chkSePuedenVocales"}));
-  game->find<QWidget>("chkMayusculas")->setFocus();
-  action("mnuOpcionesMostrarOpciones")->trigger();   // put away with the focus on it
-  QCOMPARE(QApplication::focusWidget(), game->find<QWidget>("txtIntroducir"));
-}
-
-void GameWindowTest::enterAnswersAndTheNextGameStartsInTheLetterBox() {
-  QVERIFY(QTest::qWaitForWindowActive(game->window.get()));
-  QTest::mouseClick(game->find<QPushButton>("chkResponder"), Qt::LeftButton);
-  auto* answer = game->find<QLineEdit>("txtResponder");
-  type(answer, "Mono azul");
-  game->boxes.script << QString::fromUtf8("Sí");
-  QTest::keyClick(answer, Qt::Key_Return);
-  const QList<QStringList> won = {
-      {QString::fromUtf8("¿Otra vez?"), QString::fromUtf8("¡Has ganado, felicidades!\n\n¿Quieres jugar otra vez?")}};
-  QCOMPARE(game->boxes.seen, won);
-  // The focus the window gives back when the box has gone.
-  QTRY_COMPARE(game->window->focusWidget(), game->find<QWidget>("txtIntroducir"));
-}
-
-void GameWindowTest::textWrittenByAssistiveTechnologyIsJudged() {
-  QVERIFY(writeAccessibly(game->find<QWidget>("txtIntroducir"), "m"));
-  QCOMPARE(game->find<QLabel>("lblCaracter(1)")->text(), QString("M"));
-  QTest::mouseClick(game->find<QPushButton>("chkResponder"), Qt::LeftButton);
-  QVERIFY(writeAccessibly(game->find<QWidget>("txtResponder"), "Mono azul"));
-  game->boxes.script << QString::fromUtf8("Sí");
-  QTest::mouseClick(game->find<QPushButton>("cmdAceptar"), Qt::LeftButton);
-  QCOMPARE(game->boxes.seen.value(0).value(0), QString::fromUtf8("¿Otra vez?"));
-  QVERIFY(game->boxes.seen.value(0).value(1).startsWith(QString::fromUtf8("¡Has ganado")));
-}
+  std::unique_ptr<QTemporaryDir> dir;
+  std::unique_ptr<ui::GameWindow> window;
+  // Answers every message box through `answer`, keeping {title, text} of each.
+  QList<QStringList> boxesSeen;
+  std::function<void(QMessageBox&)> answer;
+  const OnModal<QMessageBox> boxes{[this](QMessageBox& box) {
+    boxesSeen << QStringList{box.windowTitle(), box.text()};
+    answer(box);
+  }};
+};
 
 QTEST_MAIN(GameWindowTest)
 #include "game_window_test.moc"

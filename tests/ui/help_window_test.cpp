@@ -1,11 +1,12 @@
-// The help window: its compact and full heights, the rows of each topic, the bullets and
-// the preview that follow the pointer through real mouse movements, the missing file.
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
+// The help window: its compact and full heights, the rows of each topic, which widgets
+// report the pointer's real movements to the bullets, the missing file, the dark scheme,
+// and every shipped help text fitting its label.
+#include <QtTest>
+#include <QtWidgets>
 
-#include "game_window_fixture.h"
+#include "help/help_topics.h"
 #include "ui/bullet_widget.h"
+#include "ui/fonts.h"
 #include "ui/help_window.h"
 #include "ui/twips.h"
 
@@ -13,21 +14,110 @@ using namespace filmotas;
 using namespace filmotas::ui;
 
 namespace {
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kBlue(0x00, 0x00, 0xFF);
-const QString kPrompt = QString::fromUtf8("Elige alguna opción.");
+const QColor kNavy(Qt::darkBlue);   // a bullet at rest
+const QColor kBlue(Qt::blue);       // a bullet under the pointer
+
+struct CountedBoxes : MessageBoxPort {
+  int shown = 0;
+  int show(const std::string&, const std::string&, int) override { return ++shown, box::kAnswerOk; }
+  void beep() override {}
+};
+
+// As lblAyuda shows it: Arial 9 pt, word-wrapped in its width, cut off at its height.
+bool fitsTheLabel(const QString& text) {
+  const QSize label = sizeOf(6255, 1575);
+  const QRect r = QFontMetrics(arial(9)).boundingRect(QRect(0, 0, label.width(), 100000), Qt::TextWordWrap, text);
+  return r.height() <= label.height() && r.width() <= label.width();
+}
 }  // namespace
 
 class HelpWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
+  // A help file of 22 lines "Entrada 1", "Entrada 2"…, CR LF.
+  void init() {
+    QFile file(folder.filePath("Ayuda.dat"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (int n = 1; n <= 22; ++n) file.write("Entrada " + QByteArray::number(n) + "\r\n");
+    file.close();
+    window = std::make_unique<HelpWindow>(DataFolder(folder.path().toStdString()), boxes);
+  }
   void cleanup() { window.reset(); }
-  void topicsGrowTheWindowAndShowTheirRows();
-  void bulletsAndPreviewFollowThePointer();
-  void missingHelpFileIsReportedAndNothingShows();
-  void helpTextStaysDarkOnItsWhiteBoxUnderADarkScheme();
+
+  // Outer heights 2000 and 5775 twips, less 375 of caption bar and borders.
+  void topicsGrowTheWindowAndShowTheirRows() {
+    window->open();
+    QCOMPARE(window->size(), sizeOf(7095, 2000 - 375));
+    QVERIFY(c().fraMarco->isHidden());
+    const int rows[] = {3, 8, 3}, firstEntry[] = {1, 10, 20};
+    for (std::size_t topic = 0; topic < 3; ++topic) {
+      c().cmdTema[topic]->click();
+      QCOMPARE(window->size(), sizeOf(7095, 5775 - 375));
+      for (std::size_t row = 0; row < 8; ++row) {
+        const QList<bool> shown{c().cmdMarcoTema[row]->isVisible(), c().shpMarcoTema[row]->isVisible(),
+                                c().lblMarcoTema[row]->isVisible()};
+        QCOMPARE(shown, QList<bool>(3, int(row) < rows[topic]));
+      }
+      c().cmdMarcoTema[std::size_t(rows[topic] - 1)]->click();
+      QCOMPARE(c().lblAyuda->text(), QStringLiteral("Entrada %1").arg(firstEntry[topic] + rows[topic] - 1));
+    }
+  }
+
+  // Buttons and the frame report the pointer; labels and the white box keep it to
+  // themselves; a bullet lets it through to the surface it lies on.
+  void bulletsFollowThePointer() {
+    window->open();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    c().cmdTema[1]->click();
+    pointAt(c().cmdMarcoTema[1]);
+    QCOMPARE(c().lblAyuda->text(), QString("Archivo -> Agregar filmotas"));
+    pointAt(c().cmdTema[0]);
+    QVERIFY(topicBullet(1) == kBlue && rowBullet(2) == kBlue);
+    pointAt(c().lblMarcoTema[1]);
+    pointAt(c().Picture1, QPoint(3, 3));
+    QCOMPARE(rowBullet(2), kBlue);
+    pointAt(c().fraMarco, QPoint(4, c().fraMarco->height() - 4));
+    QVERIFY(rowBullet(2) == kNavy && topicBullet(1) == kBlue);
+    pointAt(c().shpTema[1]);
+    QCOMPARE(topicBullet(1), kNavy);
+  }
+
+  void missingHelpFileIsReportedAndNothingShows() {
+    QVERIFY(QFile::remove(folder.filePath("Ayuda.dat")));
+    window->open();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(boxes.shown, 1);
+  }
+
+  // The white box forces dark text too, or a dark scheme's light text would vanish on it.
+  void helpTextStaysDarkOnItsWhiteBoxUnderADarkScheme() {
+    const QPalette system = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    const HelpWindow shown(DataFolder(folder.path().toStdString()), boxes);
+    const QPalette drawn = shown.controls().lblAyuda->palette();
+    QApplication::setPalette(system);
+    QCOMPARE(QList<QColor>({drawn.color(QPalette::Window), drawn.color(QPalette::WindowText)}),
+             QList<QColor>({Qt::white, Qt::black}));
+  }
+
+  // Every text a row shows must be there and fit, or its last lines would be lost unnoticed.
+  void everyShippedHelpTextFitsItsLabel() {
+    const QString family = QFontInfo(arial(9)).family();
+    QVERIFY2(family == "Arial" || family == "Liberation Sans", qPrintable("measured with " + family));
+    QVERIFY(!fitsTheLabel(QString::fromUtf8("Elige alguna opción. ").repeated(40)));   // the measure can fail
+    QFile file(QStringLiteral(FILMOTAS_SOURCE_DIR "/data/ayuda.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QRegularExpression("\r?\n"));
+    for (const help::Topic& topic : help::kTopics) {
+      for (int entry = topic.firstEntry; entry < topic.firstEntry + topic.rowCount; ++entry) {
+        QVERIFY2(entry <= lines.size() && !lines.at(entry - 1).isEmpty() && fitsTheLabel(lines.at(entry - 1)),
+                 qPrintable(QStringLiteral("line %1 is empty or does not fit").arg(entry)));
+      }
+    }
+  }
 
  private:
   // Moves the pointer through the window system, so Qt finds the widget under it.
@@ -40,89 +130,9 @@ class HelpWindowTest : public QObject {
   QColor topicBullet(int n) const { return c().shpTema[std::size_t(n - 1)]->fillColor(); }
 
   QTemporaryDir folder;
-  testing::BoxScript answers;   // answers the boxes shown through `boxes`
-  QtMessageBoxes boxes;
+  CountedBoxes boxes;
   std::unique_ptr<HelpWindow> window;
 };
-
-// A help file of 22 lines "Entrada 1", "Entrada 2"…, CR LF.
-void HelpWindowTest::init() {
-  QFile file(folder.filePath("Ayuda.dat"));
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  for (int n = 1; n <= 22; ++n) file.write("Entrada " + QByteArray::number(n) + "\r\n");
-  file.close();
-  window = std::make_unique<HelpWindow>(DataFolder(folder.path().toStdString()), boxes);
-}
-
-// Outer heights 2000 and 5775 twips, less 375 of caption bar and borders.
-void HelpWindowTest::topicsGrowTheWindowAndShowTheirRows() {
-  window->open();
-  QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-  QCOMPARE(window->size(), sizeOf(7095, 2000 - 375));
-  QVERIFY(c().fraMarco->isHidden());
-  const int rows[] = {3, 8, 3}, firstEntry[] = {1, 10, 20};
-  for (int topic = 1; topic <= 3; ++topic) {
-    c().cmdTema[std::size_t(topic - 1)]->click();
-    QCOMPARE(window->size(), sizeOf(7095, 5775 - 375));
-    for (int row = 1; row <= 8; ++row) {
-      QCOMPARE(c().cmdMarcoTema[std::size_t(row - 1)]->isVisible(), row <= rows[topic - 1]);
-      QCOMPARE(c().lblMarcoTema[std::size_t(row - 1)]->isVisible(), row <= rows[topic - 1]);
-    }
-    c().cmdMarcoTema[std::size_t(rows[topic - 1] - 1)]->click();
-    const int lastEntry = firstEntry[topic - 1] + rows[topic - 1] - 1;
-    QCOMPARE(c().lblAyuda->text(), QStringLiteral("Entrada %1").arg(lastEntry));
-  }
-}
-
-void HelpWindowTest::bulletsAndPreviewFollowThePointer() {
-  window->open();
-  QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-  c().cmdTema[1]->click();
-  pointAt(c().cmdMarcoTema[1]);
-  QCOMPARE(rowBullet(2), kBlue);
-  QCOMPARE(c().lblAyuda->text(), QString("Archivo -> Agregar filmotas"));
-  pointAt(c().cmdMarcoTema[2]);   // a preview is never replaced by another
-  pointAt(c().cmdTema[0]);
-  QCOMPARE(c().lblAyuda->text(), QString("Archivo -> Agregar filmotas"));
-  QVERIFY(rowBullet(2) == kBlue && rowBullet(3) == kBlue && topicBullet(1) == kBlue);
-  pointAt(c().lblMarcoTema[1]);   // labels and the white box keep the pointer to themselves
-  pointAt(c().Picture1, QPoint(3, 3));
-  QCOMPARE(rowBullet(2), kBlue);
-
-  // The frame's surface resets its own bullets and the text; the window's the topics'.
-  pointAt(c().fraMarco, QPoint(4, c().fraMarco->height() - 4));
-  QVERIFY(rowBullet(2) == kNavy && rowBullet(3) == kNavy && topicBullet(1) == kBlue);
-  QCOMPARE(c().lblAyuda->text(), kPrompt);
-  pointAt(c().shpTema[1]);   // a bullet counts as the surface it lies on
-  QCOMPARE(topicBullet(1), kNavy);
-
-  c().cmdMarcoTema[3]->click();   // nor is an entry replaced by a preview
-  pointAt(c().cmdMarcoTema[4]);
-  QCOMPARE(rowBullet(5), kBlue);
-  QCOMPARE(c().lblAyuda->text(), QString("Entrada 13"));
-}
-
-void HelpWindowTest::missingHelpFileIsReportedAndNothingShows() {
-  QVERIFY(QFile::remove(folder.filePath("Ayuda.dat")));
-  window->open();
-  QVERIFY(!window->isVisible());
-  QCOMPARE(answers.seen.size(), 1);
-}
-
-void HelpWindowTest::helpTextStaysDarkOnItsWhiteBoxUnderADarkScheme() {
-  const QPalette system = QApplication::palette();
-  QPalette dark(QColor(0x30, 0x30, 0x30));
-  dark.setColor(QPalette::WindowText, Qt::white);
-  QApplication::setPalette(dark);
-  const HelpWindow shown(DataFolder(folder.path().toStdString()), boxes);
-  const QImage drawn = shown.controls().lblAyuda->grab().toImage();
-  QApplication::setPalette(system);
-  QCOMPARE(drawn.pixelColor(0, 0), QColor(Qt::white));
-  int darkest = 255;
-  for (int y = 0; y < drawn.height(); ++y)
-    for (int x = 0; x < drawn.width(); ++x) darkest = std::min(darkest, drawn.pixelColor(x, y).lightness());
-  QVERIFY2(darkest < 100, qPrintable(QStringLiteral("darkest text pixel %1").arg(darkest)));
-}
 
 QTEST_MAIN(HelpWindowTest)
 #include "help_window_test.moc"
