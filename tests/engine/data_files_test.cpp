@@ -54,15 +54,10 @@ TEST(RecordFile, LengthTextAndZeroPaddingByteForByte) {
   EXPECT_EQ(failureOf([&] { file.write(2, "100"); }), failure::kBadRecordLength);
   EXPECT_EQ(failureOf([&] { file.write(4, "100"); }), failure::kBadRecordLength);
   EXPECT_EQ(folder.read("Config.dat"), written);   // nothing written
-}
-
-TEST(RecordFile, StoredLengthBeyondTheRecordIsCorrupt) {
-  TempFolder folder;
-  folder.write("Temp.dat", testing::record("A", 3) + std::string("\x02\x00" "b", 3));
-  RecordFile file(folder.file("Temp.dat"), 3);
-  EXPECT_EQ(file.read(1), "A");
-  EXPECT_EQ(failureOf([&] { file.read(2); }), failure::kBadRecordLength);
-  EXPECT_EQ(failureOf([&] { file.readNext(); file.readNext(); }), failure::kBadRecordLength);
+  folder.write("Config.dat", written + std::string("\x03\x00" "abc", 4));   // a length beyond the record
+  RecordFile damaged(folder.file("Config.dat"), 4);
+  EXPECT_EQ(failureOf([&] { damaged.read(4); }), failure::kBadRecordLength);
+  EXPECT_EQ(failureOf([&] { while (damaged.readNext()) {} }), failure::kBadRecordLength);
 }
 
 // A write that the system cuts short, in place or at the end, leaves no part behind.
