@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/letter_case.h"
+#include "movielist/frm_agregar.h"
 #include "support/fakes.h"
 
 namespace filmotas {
@@ -46,7 +47,7 @@ TEST(LetterGuess, WithNoGameUnderWayNothingIsJudged) {
   const ShownBox noTitles{"No hay ninguna película almacenada. Para poder jugar tendrá que agregar filmotas o "
                           "instalar de nuevo el programa.", "No hay filmotas", 48};
   const Case cases[] = {
-      {{"Mono azul"}, testing::settingsFile("11", "1", "1"), false, false,
+      {{"Mono azul"}, testing::settingsFile("99", "1", "1"), false, false,
        {"Error 380:\r\n\r\nEl valor de la propiedad no es válido", "Error", 16}},
       {{}, "", false, false, noTitles},
       {{}, "", false, true, noTitles},
@@ -72,6 +73,10 @@ TEST(LetterGuess, WithNoGameUnderWayNothingIsJudged) {
     EXPECT_EQ(testing::cells(f), "");
     EXPECT_EQ(f.folder.read("Temp.dat"), temp);
     EXPECT_EQ(f.game.model().tmrContadorInterval, 0);
+    const std::string config = f.folder.read("Config.dat");   // a failed start-up leaves it described
+    EXPECT_TRUE(FrmAgregar(f.game).cmdAceptar_Click("DOS"));   // the add dialog still appends, to the list
+    EXPECT_EQ(f.folder.read("Filmotas.dat"), testing::movieList(c.titles) + testing::movieList({"DOS"}));
+    EXPECT_EQ(f.folder.read("Config.dat"), config);
   }
 }
 
@@ -126,14 +131,12 @@ TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
   EXPECT_EQ(f.m().lblRapidez, "10 segundos");
 }
 
+// Each code with its partner, then codes with none: ÷ × ß among them.
 TEST(PartnerCode, OnlyRealCasePairs) {
-  for (const auto& [code, partner] : {std::pair{'a', 'A'}, {'Z', 'z'}, {'\xE1', '\xC1'}, {'\xC1', '\xE1'},
-                                      {'\x9A', '\x8A'}, {'\xFF', '\x9F'}}) {
-    EXPECT_EQ(partnerCode(std::uint8_t(code)), std::uint8_t(partner)) << int(code);
-  }
-  for (const char none : {'!', '-', '0', '\xF7', '\xD7', '\xDF'}) {   // ÷ × ß
-    EXPECT_FALSE(partnerCode(std::uint8_t(none)).has_value()) << int(none);
-  }
+  const std::string pairs = "aAZz\xE1\xC1\xC1\xE1\x9A\x8A\xFF\x9F";
+  for (std::size_t i = 0; i < pairs.size(); i += 2)
+    EXPECT_EQ(partnerCode(std::uint8_t(pairs[i])), std::uint8_t(pairs[i + 1])) << int(pairs[i]);
+  for (const char none : std::string("!-0\xF7\xD7\xDF")) EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
 }
 
 // Accented capitals pair with their small letters, punctuation with nothing, and a

@@ -71,14 +71,5 @@ TEST(NewGame, CountsWholeRecordsUpTo32767) {
   EXPECT_EQ(cells(f), "");
 }
 
-// Only a missing scratch file is expected; any other 53 is told, at start-up and later.
-TEST(NewGame, MissingFolderIsReportedEveryTime) {
-  GameFixture f;
-  std::filesystem::remove_all(f.folder.path());
-  f.start('A');
-  f.game.NuevaPartida();
-  EXPECT_EQ(f.boxes.shown, Boxes(2, {"Error 53:\r\n\r\nNo se encontró el archivo", "Error", 16}));
-}
-
 }  // namespace
 }  // namespace filmotas

@@ -27,7 +27,6 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
       {settingsFile(" 0", "1", "1"), 0, " 0 segundos", 1, 1},  // blanks around the digits
       {settingsFile("", "1", "0"), 1, "1 segundo", 0, 1},      // a text that is no number...
       {settingsFile("5", "x", "0"), 1, "1 segundo", 0, 1},     // ...undoes the records before it
-      {settingsFile("5", "1", "-1"), 1, "1 segundo", 0, 1},
       {std::string("\x02\x00" "10" "\x01\x00" "0\xEE" "\x01\x00" "0\xEE" "tail", 16), 10, "10 segundos", 0, 0},
   };
   for (const Case& c : cases) {
