@@ -69,6 +69,18 @@ TEST(EndOfGame, NoClosesTheWindowsInOrderAndNothingRunsAfter) {
   EXPECT_EQ(f.game.model().tmrContadorInterval, 0);   // not armed after leaving
 }
 
+// A new game that fails after a loss leaves no game: nothing is won, and a letter is not judged.
+TEST(EndOfGame, NewGameThatFailsAfterALossLeavesNoGame) {
+  MonoAzul f;
+  for (const char* letter : {"x", "k", "w", "q"}) f.say(letter);
+  f.folder.write("Filmotas.dat", std::string("\x33\x00", 2) + std::string(50, 'x'));   // a length over 50
+  f.say("j");   // lost; Yes
+  f.say("m");
+  EXPECT_EQ(f.boxes.shown.size(), 2u);
+  EXPECT_EQ(f.boxes.shown.back(), (ShownBox{"Error 59:\r\n\r\nLongitud de registro incorrecta", "Error", 16}));
+  EXPECT_EQ(f.boxes.beeps, 1);
+}
+
 TEST(Answer, OnlyTheExactTitleWins) {
   const std::string failed = "No lo has conseguido.\r\n" + kOver;
   for (const auto& [answer, text] : {std::pair{"Mono azul", kWon}, {"mono azul", failed}, {"Mono azul ", failed}}) {

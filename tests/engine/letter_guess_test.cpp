@@ -43,22 +43,23 @@ TEST(LetterGuess, PlainVowelsAndUnstorableCharactersAreNotJudged) {
 // After a failed start-up, with a missing or empty list, or after a new game stopped by a
 // failure: a letter or an answer is refused with a beep, and nothing is judged or recorded.
 TEST(LetterGuess, WithNoGameUnderWayNothingIsJudged) {
-  struct Case { std::vector<std::string> titles; std::string config; bool unwritable, listMissing; ShownBox box; };
-  const ShownBox noTitles{"No hay ninguna película almacenada. Para poder jugar tendrá que agregar filmotas o "
-                          "instalar de nuevo el programa.", "No hay filmotas", 48};
+  struct Case { std::vector<std::string> titles; std::string config; bool readOnly, noList; ShownBox box; };
+  const ShownBox noTitles{"No hay ninguna película almacenada. Para poder jugar tendrá que agregar "
+                          "filmotas o instalar de nuevo el programa.", "No hay filmotas", 48};
   const Case cases[] = {
       {{"Mono azul"}, testing::settingsFile("99", "1", "1"), false, false,
        {"Error 380:\r\n\r\nEl valor de la propiedad no es válido", "Error", 16}},
       {{}, "", false, false, noTitles},
       {{}, "", false, true, noTitles},
-      {{"Mono azul"}, testing::settingsFile("1", "0", "1"), true, false, {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}}};
+      {{"Mono azul"}, testing::settingsFile("1", "0", "1"), true, false,
+       {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.box.text);
     GameFixture f(c.titles, c.config);
-    if (c.listMissing) std::filesystem::remove(f.folder.file("Filmotas.dat"));
+    if (c.noList) std::filesystem::remove(f.folder.file("Filmotas.dat"));
     {
       std::optional<testing::Unwritable> readOnly;
-      if (c.unwritable) readOnly.emplace(f.folder.path());
+      if (c.readOnly) readOnly.emplace(f.folder.path());
       f.start('A');
     }
     EXPECT_EQ(f.boxes.shown, Boxes{c.box});
@@ -136,7 +137,9 @@ TEST(PartnerCode, OnlyRealCasePairs) {
   const std::string pairs = "aAZz\xE1\xC1\xC1\xE1\x9A\x8A\xFF\x9F";
   for (std::size_t i = 0; i < pairs.size(); i += 2)
     EXPECT_EQ(partnerCode(std::uint8_t(pairs[i])), std::uint8_t(pairs[i + 1])) << int(pairs[i]);
-  for (const char none : std::string("!-0\xF7\xD7\xDF")) EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
+  for (const char none : std::string("!-0\xF7\xD7\xDF")) {
+    EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
+  }
 }
 
 // Accented capitals pair with their small letters, punctuation with nothing, and a

@@ -37,7 +37,10 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
               std::tuple(c.wait, c.wait, std::string(c.caption), c.vowels, c.ignoreCase));
     EXPECT_TRUE(f.boxes.shown.empty());
     EXPECT_EQ(f.m().cell(1), "-");   // the game started
+    const auto ownerOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(f.folder.file("Config.dat"), ownerOnly);
     f.game.Form_QueryUnload();   // the close box: the other windows stay open
+    EXPECT_EQ(std::filesystem::status(f.folder.file("Config.dat")).permissions(), ownerOnly);   // kept
     EXPECT_TRUE(f.windows.closed.empty());
     EXPECT_EQ(f.folder.read("Config.dat"),
               settingsFile(std::to_string(c.wait), std::to_string(c.vowels), std::to_string(c.ignoreCase)) +
@@ -70,6 +73,7 @@ TEST(Closing, SettingsThatCannotBeWrittenAreReportedAndTheOldFileStays) {
   const std::string old = settingsFile("5", "1", "0") + "tail";
   for (const bool readOnly : {true, false}) {
     Loaded f(old);
+    std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
     f.game.setSldRapidez(7);
     {
       const testing::FileSizeLimit disk(readOnly ? RLIM_INFINITY : 5);
@@ -81,7 +85,8 @@ TEST(Closing, SettingsThatCannotBeWrittenAreReportedAndTheOldFileStays) {
     EXPECT_EQ(f.boxes.shown, testing::Boxes(1, {text, "Error", 16}));
     EXPECT_TRUE(f.game.closed());
     EXPECT_EQ(f.folder.read("Config.dat"), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.path()), {}), 3);   // and the list and Temp.dat
+    // Beside it only the list and the scratch file: no new file left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.path()), {}), 3);
   }
 }
 
