@@ -35,8 +35,6 @@ TEST(CodePage, EveryCodeRoundTripsAndNothingIsReplaced) {
     EXPECT_EQ(windows1252::toUnicode(unassigned), char32_t{unassigned});   // the C1 control
   }
   EXPECT_EQ(windows1252::decode("\x80\xD1"), "€Ñ");
-  EXPECT_FALSE(windows1252::encode("Łódź").has_value());
-  EXPECT_EQ(windows1252::unencodable("Łódź"), "Łź");
   EXPECT_FALSE(windows1252::encode("\xC3").has_value());   // not UTF-8
 }
 

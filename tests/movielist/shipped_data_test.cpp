@@ -4,9 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <set>
 
-#include "engine/utf8.h"
 #include "engine/windows1252.h"
 #include "support/fakes.h"
 
@@ -31,19 +29,6 @@ bool makeData(const TempFolder& program, const std::string& data = FILMOTAS_SOUR
 }
 
 }  // namespace
-
-TEST(ShippedData, MovieListHoldsDistinctTitlesThatFitARecord) {
-  const auto titles = sourceLines("peliculas.txt");
-  EXPECT_GE(titles.size(), 300u);
-  std::set<std::string> seen;
-  for (std::string t : titles) {
-    // A blank at either end or a doubled one would be a cell nobody can see to answer.
-    EXPECT_TRUE(!t.empty() && t.front() != ' ' && t.back() != ' ' && t.find("  ") == std::string::npos) << t;
-    EXPECT_LE(utf8::length(t), 50u) << t;
-    for (char& c : t) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    EXPECT_TRUE(seen.insert(t).second) << "twice: " << t;
-  }
-}
 
 // Each file is written whole from its source, unless one of that name in any case is there.
 TEST(ShippedData, BuildStepWritesMissingFilesWholeAndKeepsTheOnesThere) {
