@@ -25,6 +25,7 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
       {"", 1, "1 segundo", 0, 1},                              // first run: no file
       {settingsFile("09", "2", "0"), 9, "09 segundos", 2, 0},  // the caption keeps the stored text
       {settingsFile(" 0", "1", "1"), 0, " 0 segundos", 1, 1},  // blanks around the digits
+      {settingsFile("0 ", "1", "1"), 0, "0  segundos", 1, 1},
       {settingsFile("", "1", "0"), 1, "1 segundo", 0, 1},      // a text that is no number...
       {settingsFile("5", "x", "0"), 1, "1 segundo", 0, 1},     // ...undoes the records before it
       {std::string("\x02\x00" "10" "\x01\x00" "0\xEE" "\x01\x00" "0\xEE" "tail", 16), 10, "10 segundos", 0, 0},
@@ -37,10 +38,11 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
               std::tuple(c.wait, c.wait, std::string(c.caption), c.vowels, c.ignoreCase));
     EXPECT_TRUE(f.boxes.shown.empty());
     EXPECT_EQ(f.m().cell(1), "-");   // the game started
-    const auto ownerOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
-    std::filesystem::permissions(f.folder.file("Config.dat"), ownerOnly);
+    using std::filesystem::perms;
+    const perms modes = perms::owner_read | perms::owner_write | perms::group_read;   // not what a new file gets
+    std::filesystem::permissions(f.folder.file("Config.dat"), modes);
     f.game.Form_QueryUnload();   // the close box: the other windows stay open
-    EXPECT_EQ(std::filesystem::status(f.folder.file("Config.dat")).permissions(), ownerOnly);   // kept
+    EXPECT_EQ(std::filesystem::status(f.folder.file("Config.dat")).permissions(), modes);   // kept
     EXPECT_TRUE(f.windows.closed.empty());
     EXPECT_EQ(f.folder.read("Config.dat"),
               settingsFile(std::to_string(c.wait), std::to_string(c.vowels), std::to_string(c.ignoreCase)) +
