@@ -39,7 +39,7 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
     EXPECT_TRUE(f.boxes.shown.empty());
     EXPECT_EQ(f.m().cell(1), "-");   // the game started
     using std::filesystem::perms;
-    const perms modes = perms::owner_read | perms::owner_write | perms::group_read;   // not what a new file gets
+    const perms modes = perms::owner_read | perms::owner_write | perms::group_read;   // not a new file's
     std::filesystem::permissions(f.folder.file("Config.dat"), modes);
     f.game.Form_QueryUnload();   // the close box: the other windows stay open
     EXPECT_EQ(std::filesystem::status(f.folder.file("Config.dat")).permissions(), modes);   // kept
