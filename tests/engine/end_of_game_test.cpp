@@ -17,7 +17,6 @@ const std::string kOver = "La película era: Mono azul\r\n\r\n¿Quieres jugar ot
 // "Mono azul" with the vowel A given away, and "DOS" to draw next.
 struct MonoAzul : GameFixture {
   explicit MonoAzul(const std::string& config = "") : GameFixture({"Mono azul", "DOS"}, config) { start('A'); }
-  void missFourTimes() { for (const char* letter : {"x", "k", "w", "q"}) say(letter); }
 };
 
 // The verdict shows behind the play-again box; Yes starts the next game at once.
@@ -34,16 +33,22 @@ TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
     f.game.setTxtIntroducir(c.last);
     EXPECT_EQ(f.boxes.shown, Boxes{c.box});
     EXPECT_EQ(verdict, c.verdict);
-    EXPECT_EQ(f.game.intFallos(), 0);
+    EXPECT_EQ(f.game.intFallos(), 0);   // the next game starts afresh
     EXPECT_EQ(testing::cells(f), "-O-");
+    EXPECT_EQ(f.folder.read("Temp.dat"), testing::record("O", 3) + testing::record("o", 3));
+    EXPECT_EQ(f.game.model().piezaVisible, (std::array<bool, kPieceCount>{}));
+    EXPECT_EQ(f.game.model().panelText(2), "Letras no acertadas: ");
   }
 }
 
-// With case not ignored "m" shows nothing; "M" uncovers the last cell as a repeat.
+// With case not ignored "m" is a hit that shows nothing; "M" uncovers the last cell as a
+// repeat, and that wins.
 TEST(EndOfGame, RepeatThatUncoversTheLastCellWins) {
   GameFixture f({"Mm"}, testing::settingsFile("1", "0", "0"));
   f.start('A');
   f.say("m");
+  EXPECT_EQ(testing::cells(f), "-m");
+  EXPECT_EQ(f.game.intFallos(), 0);
   f.boxes.answer(box::kAnswerNo);
   f.game.setTxtIntroducir("M");
   EXPECT_EQ(f.boxes.shown, (Boxes{{"La letra ''M'' ya ha sido repetida", "Letra repetida", 0}, {kWon, "¿Otra vez?", 36}}));
@@ -52,7 +57,7 @@ TEST(EndOfGame, RepeatThatUncoversTheLastCellWins) {
 // No leaves the program: every window closes, in order, and nothing runs after that.
 TEST(EndOfGame, NoClosesTheWindowsInOrderAndNothingRunsAfter) {
   MonoAzul f;
-  f.missFourTimes();
+  for (const char* letter : {"x", "k", "w", "q"}) f.say(letter);
   f.boxes.answer(box::kAnswerNo);
   f.boxes.whileShown = [&] { f.game.tmrContador_Timer(); };   // held back, then dropped
   f.game.setTxtIntroducir("j");
@@ -62,7 +67,18 @@ TEST(EndOfGame, NoClosesTheWindowsInOrderAndNothingRunsAfter) {
   EXPECT_EQ(f.windows.closed, (std::vector<std::string>{"frmAgregar", "frmAyuda", "frmFilmotas"}));
   EXPECT_EQ(f.folder.read("Config.dat"), testing::settingsFile("1", "0", "1"));
   EXPECT_EQ(f.game.model().tmrContadorInterval, 0);   // not armed after leaving
-  EXPECT_TRUE(f.game.closed());
+}
+
+// A new game that fails after a loss leaves no game: nothing is won, and a letter is not judged.
+TEST(EndOfGame, NewGameThatFailsAfterALossLeavesNoGame) {
+  MonoAzul f;
+  for (const char* letter : {"x", "k", "w", "q"}) f.say(letter);
+  f.folder.write("Filmotas.dat", std::string("\x33\x00", 2) + std::string(50, 'x'));   // a length over 50
+  f.say("j");   // lost; Yes
+  f.say("m");
+  EXPECT_EQ(f.boxes.shown.size(), 2u);
+  EXPECT_EQ(f.boxes.shown.back(), (ShownBox{"Error 59:\r\n\r\nLongitud de registro incorrecta", "Error", 16}));
+  EXPECT_EQ(f.boxes.beeps, 1);
 }
 
 TEST(Answer, OnlyTheExactTitleWins) {
@@ -75,24 +91,6 @@ TEST(Answer, OnlyTheExactTitleWins) {
     f.game.cmdAceptar_Click();
     EXPECT_EQ(f.boxes.shown, (Boxes{{text, "¿Otra vez?", 36}})) << answer;
     EXPECT_TRUE(f.game.closed());
-  }
-}
-
-TEST(Answer, ModeSwitchesTheControlsAndANewGameLeavesIt) {
-  MonoAzul f;
-  int focusRequests = 0;
-  f.game.setObserver([&](Control c, int) { focusRequests += c == Control::focusTxtResponder; });
-  for (const bool on : {true, false}) {
-    on ? f.game.setChkResponder(1) : f.game.NuevaPartida();
-    const AnswerModeControls& c = f.game.model().answerMode;
-    const bool shown[] = {c.txtResponderVisible, !c.txtIntroducirEnabled, c.cmdAceptarVisible,
-                          c.linSeparacionVisible, !c.mnuArchivoNuevaPartidaEnabled,
-                          !c.mnuArchivoAgregarFilmotasEnabled, !c.mnuArchivoListaFilmotasEnabled,
-                          !c.mnuOpcionesMostrarOpcionesEnabled,
-                          !c.fraOpcionesEnabled, !c.picDibujoVisible};
-    for (std::size_t i = 0; i < std::size(shown); ++i) EXPECT_EQ(shown[i], on) << i;
-    EXPECT_EQ(f.game.model().chkResponder, on ? 1 : 0);
-    EXPECT_EQ(focusRequests, 1);
   }
 }
 

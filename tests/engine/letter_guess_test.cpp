@@ -4,12 +4,14 @@
 #include <optional>
 
 #include "engine/letter_case.h"
+#include "movielist/frm_agregar.h"
 #include "support/fakes.h"
 
 namespace filmotas {
 namespace {
 
 using testing::Boxes;
+using testing::ShownBox;
 using testing::GameFixture;
 using testing::record;
 
@@ -38,48 +40,45 @@ TEST(LetterGuess, PlainVowelsAndUnstorableCharactersAreNotJudged) {
   EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("\xE9", 3));
 }
 
-// After a failed start-up, with an empty list, or after a new game stopped by a failure:
-// a letter or an answer is refused with a beep, and nothing is judged or recorded.
+// After a failed start-up, with a missing or empty list, or after a new game stopped by a
+// failure: a letter or an answer is refused with a beep, and nothing is judged or recorded.
 TEST(LetterGuess, WithNoGameUnderWayNothingIsJudged) {
-  struct Case { const char* why; std::vector<std::string> titles; std::string config; bool unwritable; };
-  const Case cases[] = {{"start-up failed", {"Mono azul"}, testing::settingsFile("11", "1", "1"), false},
-                        {"no titles", {}, "", false},
-                        {"new game failed", {"Mono azul"}, testing::settingsFile("1", "0", "1"), true}};
+  struct Case { std::vector<std::string> titles; std::string config; bool readOnly, noList; ShownBox box; };
+  const ShownBox noTitles{"No hay ninguna película almacenada. Para poder jugar tendrá que agregar "
+                          "filmotas o instalar de nuevo el programa.", "No hay filmotas", 48};
+  const Case cases[] = {
+      {{"Mono azul"}, testing::settingsFile("99", "1", "1"), false, false,
+       {"Error 380:\r\n\r\nEl valor de la propiedad no es válido", "Error", 16}},
+      {{}, "", false, false, noTitles},
+      {{}, "", false, true, noTitles},
+      {{"Mono azul"}, testing::settingsFile("1", "0", "1"), true, false,
+       {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.why);
+    SCOPED_TRACE(c.box.text);
     GameFixture f(c.titles, c.config);
+    if (c.noList) std::filesystem::remove(f.folder.file("Filmotas.dat"));
     {
       std::optional<testing::Unwritable> readOnly;
-      if (c.unwritable) readOnly.emplace(f.folder.path());
+      if (c.readOnly) readOnly.emplace(f.folder.path());
       f.start('A');
     }
-    f.boxes.shown.clear();
+    EXPECT_EQ(f.boxes.shown, Boxes{c.box});
+    EXPECT_TRUE(f.folder.exists("Filmotas.dat"));   // a missing list is created empty
     const std::string temp = f.folder.read("Temp.dat");
     f.game.setTxtIntroducir("x");
     EXPECT_EQ(f.game.model().txtIntroducir, "");
     f.game.setChkResponder(1);
     f.game.cmdAceptar_Click();   // an empty answer, as empty as a title never drawn
     EXPECT_EQ(f.boxes.beeps, 2);
-    EXPECT_TRUE(f.boxes.shown.empty());
+    EXPECT_EQ(f.boxes.shown.size(), 1u);
     EXPECT_EQ(testing::cells(f), "");
     EXPECT_EQ(f.folder.read("Temp.dat"), temp);
     EXPECT_EQ(f.game.model().tmrContadorInterval, 0);
+    const std::string config = f.folder.read("Config.dat");   // a failed start-up leaves it described
+    EXPECT_TRUE(FrmAgregar(f.game).cmdAceptar_Click("DOS"));   // the add dialog still appends, to the list
+    EXPECT_EQ(f.folder.read("Filmotas.dat"), testing::movieList(c.titles) + testing::movieList({"DOS"}));
+    EXPECT_EQ(f.folder.read("Config.dat"), config);
   }
-}
-
-TEST(LetterGuess, CaseOptionDecidesWhatALetterUncovers) {
-  MonoAzul ignoring;
-  ignoring.game.setTxtIntroducir("m");
-  EXPECT_EQ(ignoring.m().cell(1), "M");   // the title's own character
-  EXPECT_EQ(ignoring.m().panelText(1), "¡Correcto!");
-
-  MonoAzul exact("0", "0");
-  exact.say("m");   // a hit that shows nothing
-  EXPECT_EQ(exact.m().cell(1), "-");
-  EXPECT_EQ(exact.game.intFallos(), 0);
-  exact.game.setTxtIntroducir("M");   // uncovers, then turns out repeated
-  EXPECT_EQ(exact.m().cell(1), "M");
-  EXPECT_EQ(exact.boxes.shown, Boxes(1, {"La letra ''M'' ya ha sido repetida", "Letra repetida", 0}));
 }
 
 // A repeat keeps the record number it reserved, which stays empty.
@@ -93,38 +92,25 @@ TEST(LetterGuess, RepeatsIgnoreCaseAndCountTheGivenVowel) {
 
 // A scratch file that cannot record the letter is reported and left as it was.
 TEST(LetterGuess, ScratchFileThatFailsIsReportedAndKeepsItsBytes) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"damaged", "Error 59:\r\n\r\nLongitud de registro incorrecta"},
-      {"full disk", "Error 61:\r\n\r\nDisco lleno"},
-      {"read-only", "Error 70:\r\n\r\nPermiso denegado"}};
-  for (const auto& [fault, text] : cases) {
-    MonoAzul f;
-    std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
-    if (fault == "damaged") f.folder.write("Temp.dat", kGivenA.substr(0, 3) + std::string("\x09\x00" "a", 3));
-    const std::string before = f.folder.read("Temp.dat");
-    {
-      const testing::FileSizeLimit disk(fault == "full disk" ? 6 : RLIM_INFINITY);
-      const std::optional<testing::Unwritable> readOnly =
-          fault == "read-only" ? std::optional<testing::Unwritable>(f.folder.file("Temp.dat")) : std::nullopt;
-      f.game.setTxtIntroducir("x");
-    }
-    EXPECT_EQ(f.boxes.shown, Boxes(1, {text, "Error", 16})) << fault;
-    EXPECT_EQ(f.folder.read("Temp.dat"), before) << fault;
-  }
+  MonoAzul f;
+  f.folder.write("Temp.dat", kGivenA.substr(0, 3) + std::string("\x09\x00" "a", 3));   // damaged
+  const std::string before = f.folder.read("Temp.dat");
+  f.game.setTxtIntroducir("x");
+  EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 59:\r\n\r\nLongitud de registro incorrecta", "Error", 16}));
+  EXPECT_EQ(f.folder.read("Temp.dat"), before);
 }
 
+// The pieces in their order: the four posts, head, body, both legs, both arms.
 TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
   MonoAzul f;
-  const std::vector<std::vector<Piece>> stages = {
-      {Piece::linPalo1, Piece::linPalo2, Piece::linPalo3, Piece::linPalo4}, {Piece::shpCabeza},
-      {Piece::linCuerpo}, {Piece::linPierna1, Piece::linPierna2}, {Piece::linBrazo1, Piece::linBrazo2}};
+  const char* stages[] = {"1111000000", "1111100000", "1111110000", "1111111100", "1111111111"};
   const std::string misses = "xkwqj";
-  std::array<bool, kPieceCount> expected{};
   f.boxes.answer(box::kAnswerNo);   // leave after the loss, so the last stage stays to be seen
   for (std::size_t i = 0; i < misses.size(); ++i) {
     f.game.setTxtIntroducir(misses.substr(i, 1));
-    for (Piece p : stages[i]) expected[static_cast<std::size_t>(p)] = true;
-    EXPECT_EQ(f.m().piezaVisible, expected) << i;
+    std::string shown;
+    for (bool visible : f.m().piezaVisible) shown += visible ? '1' : '0';
+    EXPECT_EQ(shown, stages[i]);
     EXPECT_EQ(f.m().panelText(1), "No es correcto");
     EXPECT_EQ(f.m().panelText(2), "Letras no acertadas: " + misses.substr(0, i + 1));
     f.game.tmrContador_Timer();
@@ -146,13 +132,13 @@ TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
   EXPECT_EQ(f.m().lblRapidez, "10 segundos");
 }
 
+// Each code with its partner, then codes with none: ÷ × ß among them.
 TEST(PartnerCode, OnlyRealCasePairs) {
-  for (const auto& [code, partner] : {std::pair{'a', 'A'}, {'Z', 'z'}, {'\xE1', '\xC1'}, {'\xC1', '\xE1'},
-                                      {'\x9A', '\x8A'}, {'\xFF', '\x9F'}}) {
-    EXPECT_EQ(partnerCode(std::uint8_t(code)), std::uint8_t(partner)) << int(code);
-  }
-  for (const char none : {'!', '-', '0', '\xF7', '\xD7', '\xDF'}) {   // ÷ × ß
-    EXPECT_FALSE(partnerCode(std::uint8_t(none)).has_value()) << int(none);
+  const std::string pairs = "aAZz\xE1\xC1\xC1\xE1\x9A\x8A\xFF\x9F";
+  for (std::size_t i = 0; i < pairs.size(); i += 2)
+    EXPECT_EQ(partnerCode(std::uint8_t(pairs[i])), std::uint8_t(pairs[i + 1])) << int(pairs[i]);
+  for (const char none : std::string("!-0\xF7\xD7\xDF")) {
+    EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
   }
 }
 

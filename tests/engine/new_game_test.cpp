@@ -49,32 +49,6 @@ TEST(VowelLayout, GivenVowelShowsInTheTitlesCaseAndAllElseButSpacesHides) {
   }
 }
 
-TEST(NewGame, StartsAfreshAfterMisses) {
-  GameFixture f({"Mono azul", "DOS"});
-  f.start('A');
-  for (const char* miss : {"x", "k", "w"}) f.say(miss);
-  f.nextGame('U', 2);
-  f.game.mnuArchivoNuevaPartida_Click();
-  EXPECT_EQ(cells(f), "---");
-  EXPECT_EQ(f.folder.read("Temp.dat"), record("U", 3) + record("u", 3));
-  EXPECT_EQ(f.game.intFallos(), 0);
-  EXPECT_EQ(f.game.model().piezaVisible, (std::array<bool, kPieceCount>{}));
-  EXPECT_EQ(f.game.model().panelText(2), "Letras no acertadas: ");
-}
-
-TEST(NewGame, MissingOrEmptyListAsksForTitles) {
-  for (const bool missing : {true, false}) {
-    GameFixture f;
-    if (!missing) f.folder.write("Filmotas.dat", "");
-    f.start('I');
-    EXPECT_EQ(f.boxes.shown, Boxes(1, {"No hay ninguna película almacenada. Para poder jugar tendrá que "
-                                       "agregar filmotas o instalar de nuevo el programa.", "No hay filmotas", 48}));
-    EXPECT_TRUE(f.folder.exists("Filmotas.dat"));
-    EXPECT_EQ(f.game.model().panelText(3), "Vocal asignada: I");
-    EXPECT_EQ(cells(f), "");
-  }
-}
-
 // Whole 52-byte records only, and no more than a 16-bit count holds.
 TEST(NewGame, CountsWholeRecordsUpTo32767) {
   GameFixture f;
@@ -84,40 +58,17 @@ TEST(NewGame, CountsWholeRecordsUpTo32767) {
   EXPECT_EQ(f.game.intRegistros, 2);
   EXPECT_EQ(f.game.strPelícula, "DOS");
 
-  std::string list;
-  for (int i = 0; i < 32767; ++i) list += record("X", 52);
+  const std::string list(32767 * 52, '\0');
   f.folder.write("Filmotas.dat", list);
   f.titleCount = 32767;
   f.nextGame('A', 32767);
   f.game.NuevaPartida();
   EXPECT_EQ(f.game.intRegistros, 32767);
-  f.folder.write("Filmotas.dat", list + record("X", 52));
+  f.folder.write("Filmotas.dat", list + record("X", 52));   // one more
   f.game.NuevaPartida();
   EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 6:\r\n\r\nDesbordamiento", "Error", 16}));
   EXPECT_EQ(f.game.strPelícula, "");
   EXPECT_EQ(cells(f), "");
-}
-
-// Only a missing scratch file is expected; any other 53 is told, at start-up and later.
-TEST(NewGame, MissingFolderIsReportedEveryTime) {
-  GameFixture f;
-  std::filesystem::remove_all(f.folder.path());
-  f.start('A');
-  f.game.NuevaPartida();
-  EXPECT_EQ(f.boxes.shown, Boxes(2, {"Error 53:\r\n\r\nNo se encontró el archivo", "Error", 16}));
-}
-
-TEST(NewGame, UnwritableFolderIsReportedAndTheNextGameWorks) {
-  GameFixture f({"Mono azul"}, testing::settingsFile("1", "0", "1"));
-  {
-    const testing::Unwritable readOnly(f.folder.path());
-    f.start('O');
-  }
-  EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}));
-  EXPECT_EQ(cells(f), "");
-  f.nextGame('O');
-  f.game.NuevaPartida();
-  EXPECT_EQ(cells(f), "-o-o ----");
 }
 
 }  // namespace

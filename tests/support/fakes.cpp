@@ -4,8 +4,8 @@
 
 #include <csignal>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 
 #include "engine/windows1252.h"
 
@@ -16,9 +16,9 @@ int ScriptedBoxes::show(const std::string& text, const std::string& title, int c
   if (whileShown) whileShown();
   if (code != box::kYesNoQuestion) return box::kAnswerOk;
   if (answers.empty()) return box::kAnswerYes;
-  const int a = answers.front();
+  const int answer = answers.front();
   answers.pop_front();
-  return a;
+  return answer;
 }
 
 TempFolder::TempFolder() {
@@ -35,9 +35,7 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::read(const std::string& name) const {
   std::ifstream in(path_ / name, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void TempFolder::write(const std::string& name, const std::string& bytes) const {

@@ -118,8 +118,6 @@ class Unwritable {
  public:
   explicit Unwritable(std::filesystem::path path);
   ~Unwritable();
-  Unwritable(const Unwritable&) = delete;
-  Unwritable& operator=(const Unwritable&) = delete;
 
  private:
   std::filesystem::path path_;
@@ -133,8 +131,6 @@ class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes);
   ~FileSizeLimit();
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
  private:
   rlimit old_{};
