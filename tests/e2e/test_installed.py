@@ -69,13 +69,15 @@ def second_copy_brings_the_running_window_forward(binary):
     with h.Session(binary, {"Filmotas.dat": h.movie_list(["Casablanca"])}) as session:
         first = session.start()
         window = first.game_window()
-        other = session.start(argv=[session.path("filmotas"), "--data-dir", session.path("otra")])
+        other = session.start(argv=[session.path("filmotas"), "--data-dir", os.path.join(session.root, "otra")])
         covering = other.game_window()
         session.server.xdotool("windowraise", str(covering))
         h.check(stacked_above(session.server, covering, window), "the other game on top to begin with")
+        before = snapshot(session.folder)
         second = session.start()
         second.answer_box("Filmotas", text="Filmotas ya se está ejecutando.")
         h.check(second.wait_exit() == 0, "exit code of the second copy")
+        h.check(snapshot(session.folder) == before, "the second copy changed the program folder")
         h.check(stacked_above(session.server, window, covering), "the running game was not raised")
 
 
