@@ -109,9 +109,6 @@ class Program:
             return next(iter(self.shown(f"^{literal}$")), None)
         return wait_for(f"window {title!r}", probe)
 
-    def game_window(self):
-        return self.wait_window("Filmotas")
-
     def wait_gone(self, wid, what="window"):
         wait_for(f"{what} to close", lambda: wid not in self.shown(""))
 

@@ -8,7 +8,7 @@ def remove_correct_and_import_rewrite_the_list(binary):
     with h.Session(binary, {"Filmotas.dat": h.movie_list(["Casablanca", "Volver", "Ran"]),
                             "nuevas.txt": imported}) as session:
         program = session.start()
-        game = program.game_window()
+        game = program.wait_window("Filmotas")
         temp = session.read("Temp.dat")
         program.keys(game, "alt+a", "l")   # an open menu takes the item's key
         window = program.wait_window("Lista de filmotas")

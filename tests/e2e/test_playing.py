@@ -11,7 +11,7 @@ def game_with_a_title_added_then_won_and_no_leaves_its_files(binary):
     files = {"Filmotas.dat": h.movie_list([title]), "Config.dat": h.settings("00", 1, 1)}
     with h.Session(binary, files) as session:
         program = session.start()
-        game = program.game_window()
+        game = program.wait_window("Filmotas")
         program.keys(game, "alt+a", "a")   # an open menu takes the item's key
         dialog = program.wait_window("Agregar filmotas")
         program.type_text(dialog, "Año bisiesto")

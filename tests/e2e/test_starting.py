@@ -1,5 +1,6 @@
-"""Starting from outside the program folder: the files lie beside the program."""
+"""Starting from outside the program folder: the files lie beside the program, one copy a folder."""
 import os
+import subprocess
 
 import harness as h
 
@@ -10,12 +11,31 @@ def folder_state(session):
             for name in os.listdir(session.folder)}
 
 
-def files_are_made_beside_the_program(binary):
+def stacked_above(server, upper, lower):
+    """Whether window `upper` lies above `lower`: xwininfo lists the top one first."""
+    tree = subprocess.run(["xwininfo", "-root", "-children"], env=server.env, check=True,
+                          capture_output=True, text=True).stdout
+    ids = [int(line.split()[0], 16) for line in tree.splitlines() if line.strip().startswith("0x")]
+    return ids.index(upper) < ids.index(lower)
+
+
+def files_are_made_beside_the_program_and_a_second_copy_brings_it_forward(binary):
     with h.Session(binary) as session:
         first = session.start()
         first.answer_box("No hay filmotas")   # no list yet: told, then the game goes on
-        window = first.game_window()
+        window = first.wait_window("Filmotas")
         h.check_bytes(session.read("Filmotas.dat"), b"", "Filmotas.dat created empty")
+        other = session.start(argv=[session.path("filmotas"), "--data-dir", os.path.join(session.root, "otra")])
+        other.answer_box("No hay filmotas")
+        covering = other.wait_window("Filmotas")
+        session.server.xdotool("windowraise", str(covering))
+        h.check(stacked_above(session.server, covering, window), "the other game on top to begin with")
+        before = folder_state(session)
+        second = session.start()
+        second.answer_box("Filmotas", text="Filmotas ya se está ejecutando.")
+        h.check(second.wait_exit() == 0, "exit code of the second copy")
+        h.check(folder_state(session) == before, "the second copy changed the program folder")
+        h.check(stacked_above(session.server, window, covering), "the running game was not raised")
         first.close_box(window)
         h.check(first.wait_exit() == 0, "exit code after the close box")
         h.check_bytes(session.read("Config.dat"), h.settings(1, 0, 1), "Config.dat on exit")
@@ -35,5 +55,5 @@ def read_only_folder_is_one_box_naming_it_then_the_end(binary):
 
 
 if __name__ == "__main__":
-    h.run([files_are_made_beside_the_program,
+    h.run([files_are_made_beside_the_program_and_a_second_copy_brings_it_forward,
            read_only_folder_is_one_box_naming_it_then_the_end])
