@@ -72,7 +72,6 @@ class XServer:
                               timeout=WAIT).stdout
 
 
-
 def end_process(process):
     process.terminate()   # nothing to do when it has ended already
     try:
@@ -105,7 +104,7 @@ class Program:
         literal = "".join("\\" + c if c in ".[]{}()\\*+?^$|" else c for c in title)
 
         def probe():
-            check(self.running(), f"program ended (code {self.process.returncode}) before window {title!r}")
+            check(self.process.poll() is None, f"program ended (code {self.process.returncode}) before window {title!r}")
             return next(iter(self.shown(f"^{literal}$")), None)
         return wait_for(f"window {title!r}", probe)
 
@@ -160,11 +159,8 @@ class Program:
             data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
         x.flush()
 
-    def running(self):
-        return self.process.poll() is None
-
     def wait_exit(self):
-        wait_for("the program to end", lambda: not self.running())
+        wait_for("the program to end", lambda: self.process.poll() is not None)
         return self.process.returncode
 
 

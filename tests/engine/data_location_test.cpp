@@ -29,11 +29,9 @@ TEST(DataLocation, FoldersByMode) {
     std::optional<std::string> dataDir;
     std::string player, shipped;   // relative to the prefix unless absolute
   } cases[] = {
-      {false, true, "/xdg", {}, "/xdg/filmotas", "share/filmotas"},
       {false, true, "xdg", {}, "home/.local/share/filmotas", "share/filmotas"},   // relative: ignored
       {false, true, "", {}, "home/.local/share/filmotas", "share/filmotas"},
       {true, true, "/xdg", {}, "bin", "bin"},
-      {false, false, "/xdg", {}, "bin", "bin"},
       {false, true, "/xdg", "/elegida/", "/elegida", "share/filmotas"},
       {true, true, "/xdg", "/elegida", "/elegida", "bin"},
       {false, true, "", "juego", (fs::current_path() / "juego").string(), "share/filmotas"},
