@@ -1,6 +1,5 @@
 """Starting from outside the program folder: the files lie beside the program, one copy a folder."""
 import os
-import subprocess
 
 import harness as h
 
@@ -12,11 +11,9 @@ def folder_state(session):
 
 
 def stacked_above(server, upper, lower):
-    """Whether window `upper` lies above `lower`: xwininfo lists the top one first."""
-    tree = subprocess.run(["xwininfo", "-root", "-children"], env=server.env, check=True,
-                          capture_output=True, text=True).stdout
-    ids = [int(line.split()[0], 16) for line in tree.splitlines() if line.strip().startswith("0x")]
-    return ids.index(upper) < ids.index(lower)
+    """Whether window `upper` lies above `lower`: the root lists its children bottom first."""
+    ids = [child.id for child in server.x.screen().root.query_tree().children]
+    return ids.index(upper) > ids.index(lower)
 
 
 def files_are_made_beside_the_program_and_a_second_copy_brings_it_forward(binary):
