@@ -34,8 +34,6 @@ def remove_correct_and_import_rewrite_the_list(binary):
         program.keys(window, "Escape")
         program.wait_gone(window, "the list window")
         h.check_bytes(session.read("Temp.dat"), temp, "Temp.dat of the game in progress")
-        program.close_box(game)
-        h.check(program.wait_exit() == 0, "exit code after the close box")
 
 
 if __name__ == "__main__":
