@@ -11,7 +11,6 @@ import sys
 import tempfile
 import time
 import traceback
-from collections import namedtuple
 
 from Xlib import X, display, protocol
 
@@ -72,17 +71,6 @@ class XServer:
         return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True,
                               timeout=WAIT).stdout
 
-    def window(self, wid):
-        return self.x.create_resource_object("window", wid)
-
-
-# What a window's close box does: asks the window to close (WM_DELETE_WINDOW).
-def request_close(x, window):
-    window.send_event(protocol.event.ClientMessage(
-        window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
-        data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
-    x.flush()
-
 
 def end_process(process):
     process.terminate()   # nothing to do when it has ended already
@@ -116,12 +104,9 @@ class Program:
         literal = "".join("\\" + c if c in ".[]{}()\\*+?^$|" else c for c in title)
 
         def probe():
-            check(self.running(), f"program ended (code {self.process.returncode}) before window {title!r}")
+            check(self.process.poll() is None, f"program ended (code {self.process.returncode}) before window {title!r}")
             return next(iter(self.shown(f"^{literal}$")), None)
         return wait_for(f"window {title!r}", probe)
-
-    def game_window(self):
-        return self.wait_window("Filmotas")
 
     def wait_gone(self, wid, what="window"):
         wait_for(f"{what} to close", lambda: wid not in self.shown(""))
@@ -134,10 +119,6 @@ class Program:
     # binds to a spare key (so a capital outside ASCII comes out in lower case).
     def type_text(self, wid, text):
         self.keys(wid, *(c if c.isascii() and c.isalnum() else f"U{ord(c):04X}" for c in text))
-
-    # Alt and the menu's access key, then the item's: an open menu takes the keys that follow.
-    def menu(self, wid, menu_key, item_key):
-        self.keys(wid, "alt+" + menu_key, item_key)
 
     # Waits for a message box, checks its text when one is given, answers it with a key and
     # waits for it to close.
@@ -157,7 +138,7 @@ class Program:
         primary, target = x.intern_atom("PRIMARY"), x.intern_atom("E2E_SELECTION")
         me.set_selection_owner(primary, X.CurrentTime)
         x.sync()
-        middle = self.server.window(wid).get_geometry().width // 2
+        middle = x.create_resource_object("window", wid).get_geometry().width // 2
         self.server.xdotool("mousemove", "--window", wid, middle, 16, "click", "1")
         self.keys(wid, "ctrl+a")
         wait_for("the box's text to be selected", lambda: x.get_selection_owner(primary) not in (X.NONE, me))
@@ -169,18 +150,18 @@ class Program:
         me.destroy()
         return text.value.decode("utf-8").replace("\r\n", "\n") if text else ""
 
+    # What a window's close box does: asks the window to close (WM_DELETE_WINDOW).
     def close_box(self, wid):
-        request_close(self.server.x, self.server.window(wid))
-
-    def running(self):
-        return self.process.poll() is None
+        x = self.server.x
+        window = x.create_resource_object("window", wid)
+        window.send_event(protocol.event.ClientMessage(
+            window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+            data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
+        x.flush()
 
     def wait_exit(self):
-        wait_for("the program to end", lambda: not self.running())
+        wait_for("the program to end", lambda: self.process.poll() is not None)
         return self.process.returncode
-
-
-Game = namedtuple("Game", "program window")   # a running program and its game window
 
 
 # A program folder with the binary and the given files, and its own X server.
@@ -193,7 +174,7 @@ class Session:
         os.mkdir(self.folder)
         self.binary = shutil.copy2(binary, self.path("filmotas"))
         for name, data in (files or {}).items():
-            self.write(name, data)
+            pathlib.Path(self.path(name)).write_bytes(data)
         self.runtime_dir = os.path.join(self.root, "runtime")
         os.mkdir(self.runtime_dir, 0o700)
         self.programs = []
@@ -213,19 +194,12 @@ class Session:
         self.programs.append(Program(self, user, argv, env))
         return self.programs[-1]
 
-    def start_game(self):
-        program = self.start()
-        return Game(program, program.game_window())
-
     def path(self, name):
         return os.path.join(self.folder, name)
 
     def read(self, name):
         file = pathlib.Path(self.path(name))
         return file.read_bytes() if file.exists() else None
-
-    def write(self, name, data):
-        pathlib.Path(self.path(name)).write_bytes(data)
 
     def wait_file_size(self, name, size):
         wait_for(f"{name} to be {size} bytes", lambda: len(self.read(name) or b"") == size)

@@ -1,5 +1,5 @@
 """The installed program: the Debian package's files, installed into a temporary prefix and
-played by an ordinary user in their own folder; the second copy; the command line."""
+played by an ordinary user in their own folder; the command line."""
 import os
 import pwd
 import subprocess
@@ -44,7 +44,7 @@ def package_installs_and_plays_in_the_players_own_folder(binary):
             os.chown(home, pwd.getpwnam(PLAYER).pw_uid, -1)
         program = session.start(user=PLAYER, argv=[os.path.join(prefix, "usr/games/filmotas")],
                                 env={"XDG_DATA_HOME": home})
-        window = program.game_window()
+        window = program.wait_window("Filmotas")
         folder = Path(home, "filmotas")
         given = (folder / "Temp.dat").stat().st_size
         program.type_text(window, "z")
@@ -55,28 +55,6 @@ def package_installs_and_plays_in_the_players_own_folder(binary):
                       Path(prefix, "usr/share/filmotas/Filmotas.dat").read_bytes(), "the player's copy of the shipped list")
         h.check((folder / "Config.dat").stat().st_size == 12, "Config.dat written")
         h.check(snapshot(prefix) == before, "the program wrote into the install prefix")
-
-
-def stacked_above(server, upper, lower):
-    """Whether window `upper` lies above `lower`: xwininfo lists the top one first."""
-    tree = subprocess.run(["xwininfo", "-root", "-children"], env=server.env, check=True,
-                          capture_output=True, text=True).stdout
-    ids = [int(line.split()[0], 16) for line in tree.splitlines() if line.strip().startswith("0x")]
-    return ids.index(upper) < ids.index(lower)
-
-
-def second_copy_brings_the_running_window_forward(binary):
-    with h.Session(binary, {"Filmotas.dat": h.movie_list(["Casablanca"])}) as session:
-        first = session.start()
-        window = first.game_window()
-        other = session.start(argv=[session.path("filmotas"), "--data-dir", session.path("otra")])
-        covering = other.game_window()
-        session.server.xdotool("windowraise", str(covering))
-        h.check(stacked_above(session.server, covering, window), "the other game on top to begin with")
-        second = session.start()
-        second.answer_box("Filmotas", text="Filmotas ya se está ejecutando.")
-        h.check(second.wait_exit() == 0, "exit code of the second copy")
-        h.check(stacked_above(session.server, window, covering), "the running game was not raised")
 
 
 def command_line_without_a_display(binary):
@@ -91,5 +69,4 @@ def command_line_without_a_display(binary):
 
 if __name__ == "__main__":
     h.run([package_installs_and_plays_in_the_players_own_folder,
-           second_copy_brings_the_running_window_forward,
            command_line_without_a_display])

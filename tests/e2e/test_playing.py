@@ -10,9 +10,9 @@ def game_with_a_title_added_then_won_and_no_leaves_its_files(binary):
     # No wait, vowels may be said, case ignored; "00" comes back as "0".
     files = {"Filmotas.dat": h.movie_list([title]), "Config.dat": h.settings("00", 1, 1)}
     with h.Session(binary, files) as session:
-        game = session.start_game()
-        program = game.program
-        program.menu(game.window, "a", "a")
+        program = session.start()
+        game = program.wait_window("Filmotas")
+        program.keys(game, "alt+a", "a")   # an open menu takes the item's key
         dialog = program.wait_window("Agregar filmotas")
         program.type_text(dialog, "Año bisiesto")
         program.keys(dialog, "Return")   # Enter presses "Aceptar"
@@ -25,7 +25,7 @@ def game_with_a_title_added_then_won_and_no_leaves_its_files(binary):
         # first frees the one-character letter box, whether or not the timer has emptied it yet.
         for letter in dict.fromkeys(c for c in title.lower() if c not in (" ", vowel.lower())):
             said.append(letter)
-            program.keys(game.window, "BackSpace", f"U{ord(letter):04X}")
+            program.keys(game, "BackSpace", f"U{ord(letter):04X}")
             session.wait_file_size("Temp.dat", 3 * len(said))
         program.answer_box("¿Otra vez?", "Escape")   # won: No ends the program
         h.check(program.wait_exit() == 0, "exit code after answering No")

@@ -10,17 +10,29 @@ def folder_state(session):
             for name in os.listdir(session.folder)}
 
 
-def files_are_made_beside_the_program_and_a_second_copy_touches_none(binary):
+def stacked_above(server, upper, lower):
+    """Whether window `upper` lies above `lower`: the root lists its children bottom first."""
+    ids = [child.id for child in server.x.screen().root.query_tree().children]
+    return ids.index(upper) > ids.index(lower)
+
+
+def files_are_made_beside_the_program_and_a_second_copy_brings_it_forward(binary):
     with h.Session(binary) as session:
         first = session.start()
         first.answer_box("No hay filmotas")   # no list yet: told, then the game goes on
-        window = first.game_window()
+        window = first.wait_window("Filmotas")
         h.check_bytes(session.read("Filmotas.dat"), b"", "Filmotas.dat created empty")
+        other = session.start(argv=[session.path("filmotas"), "--data-dir", os.path.join(session.root, "otra")])
+        other.answer_box("No hay filmotas")
+        covering = other.wait_window("Filmotas")
+        session.server.xdotool("windowraise", str(covering))
+        h.check(stacked_above(session.server, covering, window), "the other game on top to begin with")
         before = folder_state(session)
         second = session.start()
-        second.answer_box("Filmotas")
+        second.answer_box("Filmotas", text="Filmotas ya se está ejecutando.")
         h.check(second.wait_exit() == 0, "exit code of the second copy")
         h.check(folder_state(session) == before, "the second copy changed the program folder")
+        h.check(stacked_above(session.server, window, covering), "the running game was not raised")
         first.close_box(window)
         h.check(first.wait_exit() == 0, "exit code after the close box")
         h.check_bytes(session.read("Config.dat"), h.settings(1, 0, 1), "Config.dat on exit")
@@ -40,5 +52,5 @@ def read_only_folder_is_one_box_naming_it_then_the_end(binary):
 
 
 if __name__ == "__main__":
-    h.run([files_are_made_beside_the_program_and_a_second_copy_touches_none,
+    h.run([files_are_made_beside_the_program_and_a_second_copy_brings_it_forward,
            read_only_folder_is_one_box_naming_it_then_the_end])

@@ -24,24 +24,21 @@ struct Prefix : testing::TempFolder {
 
 TEST(DataLocation, FoldersByMode) {
   const struct {
-    bool listBesideBinary, shippedFolder;
+    bool listBesideBinary;
     std::string xdg;
     std::optional<std::string> dataDir;
     std::string player, shipped;   // relative to the prefix unless absolute
   } cases[] = {
-      {false, true, "/xdg", {}, "/xdg/filmotas", "share/filmotas"},
-      {false, true, "xdg", {}, "home/.local/share/filmotas", "share/filmotas"},   // relative: ignored
-      {false, true, "", {}, "home/.local/share/filmotas", "share/filmotas"},
-      {true, true, "/xdg", {}, "bin", "bin"},
-      {false, false, "/xdg", {}, "bin", "bin"},
-      {false, true, "/xdg", "/elegida/", "/elegida", "share/filmotas"},
-      {true, true, "/xdg", "/elegida", "/elegida", "bin"},
-      {false, true, "", "juego", (fs::current_path() / "juego").string(), "share/filmotas"},
+      {false, "xdg", {}, "home/.local/share/filmotas", "share/filmotas"},   // relative: ignored
+      {false, "", {}, "home/.local/share/filmotas", "share/filmotas"},
+      {true, "/xdg", {}, "bin", "bin"},
+      {false, "/xdg", "/elegida/", "/elegida", "share/filmotas"},
+      {true, "/xdg", "/elegida", "/elegida", "bin"},
+      {false, "", "juego", (fs::current_path() / "juego").string(), "share/filmotas"},
   };
   for (const auto& c : cases) {
     Prefix prefix;
     if (c.listBesideBinary) prefix.write("bin/FILMOTAS.DAT", "");
-    if (!c.shippedFolder) fs::remove_all(prefix.file("share"));
     const auto under = [&](const std::string& p) { return p.front() == '/' ? p : prefix.file(p); };
     const DataLocation location = prefix.locate(c.xdg, c.dataDir);
     EXPECT_EQ(location.playerFolder, under(c.player)) << c.player;

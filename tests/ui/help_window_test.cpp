@@ -1,5 +1,5 @@
 // The help window: its compact and full heights, the rows of each topic, which widgets
-// report the pointer's real movements to the bullets, the missing file, the dark scheme,
+// report the pointer's real movements to the bullets, the dark scheme,
 // and every shipped help text fitting its label.
 #include <QtTest>
 #include <QtWidgets>
@@ -17,9 +17,8 @@ namespace {
 const QColor kNavy(Qt::darkBlue);   // a bullet at rest
 const QColor kBlue(Qt::blue);       // a bullet under the pointer
 
-struct CountedBoxes : MessageBoxPort {
-  int shown = 0;
-  int show(const std::string&, const std::string&, int) override { return ++shown, box::kAnswerOk; }
+struct SilentBoxes : MessageBoxPort {
+  int show(const std::string&, const std::string&, int) override { return box::kAnswerOk; }
   void beep() override {}
 };
 
@@ -83,13 +82,6 @@ class HelpWindowTest : public QObject {
     QCOMPARE(topicBullet(1), kNavy);
   }
 
-  void missingHelpFileIsReportedAndNothingShows() {
-    QVERIFY(QFile::remove(folder.filePath("Ayuda.dat")));
-    window->open();
-    QVERIFY(!window->isVisible());
-    QCOMPARE(boxes.shown, 1);
-  }
-
   // The white box forces dark text too, or a dark scheme's light text would vanish on it.
   void helpTextStaysDarkOnItsWhiteBoxUnderADarkScheme() {
     const QPalette system = QApplication::palette();
@@ -130,7 +122,7 @@ class HelpWindowTest : public QObject {
   QColor topicBullet(int n) const { return c().shpTema[std::size_t(n - 1)]->fillColor(); }
 
   QTemporaryDir folder;
-  CountedBoxes boxes;
+  SilentBoxes boxes;
   std::unique_ptr<HelpWindow> window;
 };
 
