@@ -23,7 +23,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 import harness  # noqa: E402
-from Xlib import X, Xatom  # noqa: E402
+from Xlib import X, Xatom, protocol  # noqa: E402
 
 RUNS = 20
 RUN_TIMEOUT = 10.0   # seconds for one start; a slower start is a broken run
@@ -84,6 +84,14 @@ def wait_rusage(process):
     raise AssertionError("program did not end after its window was closed")
 
 
+def request_close(x, window):
+    """What a window's close box does: asks the window to close (WM_DELETE_WINDOW)."""
+    window.send_event(protocol.event.ClientMessage(
+        window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+        data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
+    x.flush()
+
+
 def measure(server, listener, binary, env):
     """One start: (seconds from exec to map, (peak RSS in KiB, processor seconds))."""
     listener.drain()
@@ -92,7 +100,7 @@ def measure(server, listener, binary, env):
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         mapped, window = listener.wait_mapped(process.pid, process)
-        harness.request_close(server.x, window)
+        request_close(server.x, window)
         return mapped - started, wait_rusage(process)
     finally:
         if process.returncode is None:
