@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "engine/letter_case.h"
 #include "support/fakes.h"
@@ -92,9 +93,8 @@ TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
     f.game.setTxtIntroducir(misses.substr(i, 1));
     std::string shown;
     for (bool visible : f.m().piezaVisible) shown += visible ? '1' : '0';
-    EXPECT_EQ(shown, stages[i]);
-    EXPECT_EQ(f.m().panelText(1), "No es correcto");
-    EXPECT_EQ(f.m().panelText(2), "Letras no acertadas: " + misses.substr(0, i + 1));
+    EXPECT_EQ(std::tuple(shown, f.m().panelText(1), f.m().panelText(2)),
+              std::tuple(stages[i], "No es correcto", "Letras no acertadas: " + misses.substr(0, i + 1)));
     f.game.tmrContador_Timer();
   }
 }
@@ -106,9 +106,8 @@ TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
     f.game.setTxtIntroducir("x");   // judged the first time, repeated the second: armed both times
     EXPECT_EQ(f.m().tmrContadorInterval, interval);
     f.game.tmrContador_Timer();
-    EXPECT_EQ(f.m().txtIntroducir, "");
-    EXPECT_EQ(f.m().panelText(1), "");
-    EXPECT_EQ(f.m().tmrContadorInterval, 0);
+    EXPECT_EQ(std::tuple(f.m().txtIntroducir, f.m().panelText(1), f.m().tmrContadorInterval),
+              std::tuple("", "", 0));
   }
   EXPECT_EQ(f.m().lblRapidez, "10 segundos");
 }
