@@ -70,6 +70,7 @@ TEST(EndOfGame, NewGameThatFailsAfterALossLeavesNoGame) {
   f.folder.write("Filmotas.dat", std::string("\x33\x00", 2) + std::string(50, 'x'));   // a length over 50
   f.say("j");   // lost; Yes
   f.say("m");
+  EXPECT_EQ(f.boxes.shown.size(), 2u);
   EXPECT_EQ(f.boxes.shown.back(), errorBox(59, "Longitud de registro incorrecta"));
   EXPECT_EQ(f.boxes.beeps, 1);
 }
