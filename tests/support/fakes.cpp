@@ -43,11 +43,8 @@ void TempFolder::write(const std::string& name, const std::string& bytes) const 
 }
 
 std::string record(const std::string& text, int length) {
-  std::string r(static_cast<std::size_t>(length), '\0');
-  r[0] = static_cast<char>(text.size() & 0xFF);
-  r[1] = static_cast<char>(text.size() >> 8);
-  r.replace(2, text.size(), text);
-  return r;
+  const char size[] = {static_cast<char>(text.size() & 0xFF), static_cast<char>(text.size() >> 8)};
+  return (std::string(size, 2) + text).append(static_cast<std::size_t>(length) - 2 - text.size(), '\0');
 }
 
 std::string movieList(const std::vector<std::string>& titles) {

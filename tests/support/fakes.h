@@ -36,15 +36,12 @@ class ScriptedBoxes : public MessageBoxPort {
 };
 
 // Returns the scripted values in order, over and over.
-class ScriptedRandom : public RandomSource {
- public:
+struct ScriptedRandom : RandomSource {
   void reseed() override {}
-  float next() override { return values_[at_++ % values_.size()]; }
-  void script(std::vector<float> values) { values_ = std::move(values); at_ = 0; }
-
- private:
-  std::vector<float> values_{0.0f};
-  std::size_t at_ = 0;
+  float next() override { return values[at++ % values.size()]; }
+  void script(std::vector<float> next) { values = std::move(next); at = 0; }
+  std::vector<float> values{0.0f};
+  std::size_t at = 0;
 };
 
 // Records the closing order; closing the game window runs its about-to-close event.
@@ -108,6 +105,18 @@ struct GameFixture {
   FrmFilmotas game;
   int titleCount = 0;
 };
+
+// "Mono azul", then "DOS", over the settings file `config` (none when empty); the vowel A
+// is given away.
+struct MonoAzul : GameFixture {
+  explicit MonoAzul(const std::string& config = "") : GameFixture({"Mono azul", "DOS"}, config) { start('A'); }
+  const GameWindowModel& m() const { return game.model(); }
+};
+
+// The general error box for failure `number` with its text.
+inline ShownBox errorBox(int number, const std::string& text) {
+  return {"Error " + std::to_string(number) + ":\r\n\r\n" + text, "Error", 16};
+}
 
 // Every letter cell of the game joined: the title's pattern, nothing after it.
 std::string cells(const GameFixture& f);
