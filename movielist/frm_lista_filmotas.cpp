@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/whole_file.h"
 #include "engine/windows1252.h"
 #include "movielist/frm_agregar.h"
 #include "movielist/list_export.h"

@@ -1,14 +1,9 @@
 // Reading every record of the movie list, damaged or not.
 #include "movielist/list_snapshot.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "engine/data_folder.h"
 #include "engine/failure.h"
+#include "engine/whole_file.h"
 #include "engine/windows1252.h"
 #include "movielist/title_entry.h"
 #include "movielist/title_fold.h"
@@ -19,46 +14,7 @@ namespace {
 
 constexpr std::size_t kRecord = kMovieRecordLength;
 
-class OpenFile {
- public:
-  explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (fd_ < 0) throw failureFromErrno(errno);
-  }
-  ~OpenFile() { ::close(fd_); }
-  OpenFile(const OpenFile&) = delete;
-  OpenFile& operator=(const OpenFile&) = delete;
-
-  std::size_t size() const {
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) throw failureFromErrno(errno);
-    return static_cast<std::size_t>(st.st_size);
-  }
-
-  // Reads up to `count` bytes; fewer only at the end of the file.
-  std::size_t read(char* out, std::size_t count) const {
-    std::size_t got = 0;
-    while (got < count) {
-      const ssize_t n = ::read(fd_, out + got, count - got);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) throw failureFromErrno(errno);
-      if (n == 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    return got;
-  }
-
- private:
-  int fd_;
-};
-
 }  // namespace
-
-std::string readFileBytes(const std::string& path) {
-  const OpenFile file(path);
-  std::string bytes(file.size(), '\0');
-  bytes.resize(file.read(bytes.data(), bytes.size()));
-  return bytes;
-}
 
 ListSnapshot::ListSnapshot(std::unique_ptr<char[]> bytes, std::size_t length)
     : bytes_(std::move(bytes)), length_(length), size_(static_cast<std::int32_t>((length + kRecord - 1) / kRecord)) {}
@@ -70,7 +26,7 @@ ListSnapshot::ListSnapshot(std::string_view bytes)
 
 ListSnapshot ListSnapshot::read(const std::string& path) {
   try {
-    const OpenFile file(path);
+    const ReadOnlyFile file(path);
     const std::size_t size = file.size();
     auto bytes = std::make_unique_for_overwrite<char[]>(size);
     const std::size_t length = file.read(bytes.get(), size);

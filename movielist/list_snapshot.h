@@ -50,7 +50,4 @@ class ListSnapshot {
   std::int32_t size_ = 0;
 };
 
-// The whole content of a file; failures of the file (53 when it is missing) throw.
-std::string readFileBytes(const std::string& path);
-
 }  // namespace filmotas

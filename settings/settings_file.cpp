@@ -1,12 +1,8 @@
 #include "settings/settings_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "engine/failure.h"
 #include "engine/record_file.h"
+#include "engine/whole_file.h"
 
 namespace filmotas {
 
@@ -16,24 +12,12 @@ constexpr std::size_t kRecordsBytes = 3 * kSettingsRecordLength;
 
 // What the file holds past its three records; nothing when it does not exist.
 std::string bytesPastRecords(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return {};
-    throw failureFromErrno(errno);
-  }
-  std::string tail;
-  char chunk[4096];
-  for (off_t at = kRecordsBytes;;) {
-    const ssize_t n = ::pread(fd, chunk, sizeof chunk, at);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int error = n < 0 ? errno : 0;
-      ::close(fd);
-      if (error != 0) throw failureFromErrno(error);
-      return tail;
-    }
-    tail.append(chunk, static_cast<std::size_t>(n));
-    at += n;
+  try {
+    const std::string bytes = readFileBytes(path);
+    return bytes.size() > kRecordsBytes ? bytes.substr(kRecordsBytes) : std::string();
+  } catch (const Failure& f) {
+    if (f.number() != failure::kFileNotFound) throw;
+    return {};
   }
 }
 

@@ -1,0 +1,44 @@
+#include "engine/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "engine/failure.h"
+
+namespace filmotas {
+
+ReadOnlyFile::ReadOnlyFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+  if (fd_ < 0) throw failureFromErrno(errno);
+}
+
+ReadOnlyFile::~ReadOnlyFile() { ::close(fd_); }
+
+std::size_t ReadOnlyFile::size() const {
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) throw failureFromErrno(errno);
+  return static_cast<std::size_t>(st.st_size);
+}
+
+std::size_t ReadOnlyFile::read(char* out, std::size_t count) const {
+  std::size_t got = 0;
+  while (got < count) {
+    const ssize_t n = ::read(fd_, out + got, count - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw failureFromErrno(errno);
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  return got;
+}
+
+std::string readFileBytes(const std::string& path) {
+  const ReadOnlyFile file(path);
+  std::string bytes(file.size(), '\0');
+  bytes.resize(file.read(bytes.data(), bytes.size()));
+  return bytes;
+}
+
+}  // namespace filmotas
