@@ -45,11 +45,11 @@ filmotas::LocationInputs locationInputs(const CommandLine& line) {
   return inputs;
 }
 
-int refuseFolder(const filmotas::LocationProblem& problem) {
-  std::fprintf(stderr, "filmotas: %s\n", problem.what());
+// Why this copy ends, told in a box and on the terminal it may have been started from.
+void tellWhyItEnds(const char* text, const char* title, int code) {
+  std::fprintf(stderr, "filmotas: %s\n", text);
   filmotas::ui::QtMessageBoxes boxes;
-  boxes.show(problem.what(), "Filmotas", filmotas::box::kCritical);
-  return kFolderRefused;
+  boxes.show(text, title, code);
 }
 
 }  // namespace
@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
   try {
     filmotas::preparePlayerFolder(location);
   } catch (const filmotas::LocationProblem& problem) {
-    return refuseFolder(problem);
+    tellWhyItEnds(problem.what(), "Filmotas", filmotas::box::kCritical);
+    return kFolderRefused;
   }
 
   const QString folder = QFile::decodeName(location.playerFolder.c_str());
@@ -83,9 +84,8 @@ int main(int argc, char** argv) {
   if (!claim.acquired()) {
     // Another copy plays in this folder: bring it forward, tell the player, touch nothing.
     filmotas::app::askRunningCopyToShow(copyName);
-    filmotas::ui::QtMessageBoxes boxes;
-    boxes.show(filmotas::ui::kAlreadyRunningText, filmotas::ui::kAlreadyRunningTitle,
-               filmotas::box::kExclamation);
+    tellWhyItEnds(filmotas::ui::kAlreadyRunningText, filmotas::ui::kAlreadyRunningTitle,
+                  filmotas::box::kExclamation);
     return 0;
   }
 

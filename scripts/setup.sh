@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 qt6-translations-l10n
   appstream desktop-file-utils dpkg-dev file
-  xvfb xauth xdotool x11-utils python3 python3-xlib
+  xvfb xauth xdotool x11-utils python3 python3-xlib python3-pytest
 )
 
 missing=()

@@ -27,14 +27,14 @@ def snapshot(top):
             for d, subdirs, files in os.walk(top) for n in subdirs + files}
 
 
-def package_installs_and_plays_in_the_players_own_folder(binary):
+def test_package_installs_and_plays_in_the_players_own_folder(binary):
     with h.Session(binary) as session:
         run("cpack", "-G", "DEB", "-B", session.root, "--config",
             os.path.join(os.path.dirname(binary), "CPackConfig.cmake"))
         package = os.path.join(session.root, "filmotas_1.0.10_amd64.deb")
         listing = run("dpkg-deb", "-c", package).splitlines()
         files = {line.split()[-1] for line in listing if not line.startswith("d")}
-        h.check(files == PACKAGED, f"missing {PACKAGED - files}, extra {files - PACKAGED}")
+        assert files == PACKAGED
         prefix = os.path.join(session.root, "dest")
         run("dpkg-deb", "-x", package, prefix)
         before = snapshot(prefix)
@@ -50,23 +50,17 @@ def package_installs_and_plays_in_the_players_own_folder(binary):
         program.type_text(window, "z")
         session.wait_file_size(str(folder / "Temp.dat"), given + 3)   # the letter's record
         program.close_box(window)
-        h.check(program.wait_exit() == 0, "exit code after the close box")
-        h.check_bytes((folder / "Filmotas.dat").read_bytes(),
-                      Path(prefix, "usr/share/filmotas/Filmotas.dat").read_bytes(), "the player's copy of the shipped list")
-        h.check((folder / "Config.dat").stat().st_size == 12, "Config.dat written")
-        h.check(snapshot(prefix) == before, "the program wrote into the install prefix")
+        assert program.wait_exit() == 0, "exit code after the close box"
+        assert (folder / "Filmotas.dat").read_bytes() == Path(prefix, "usr/share/filmotas/Filmotas.dat").read_bytes()
+        assert (folder / "Config.dat").stat().st_size == 12, "Config.dat written"
+        assert snapshot(prefix) == before, "the program wrote into the install prefix"
 
 
-def command_line_without_a_display(binary):
+def test_command_line_without_a_display(binary):
     for arguments, status, line in [(["--version"], 0, "Filmotas 1.0.10"), (["--help"], 0, "Uso: filmotas [opciones]"),
                                     (["--nada"], 2, "filmotas: opción desconocida: --nada"),
                                     (["sobra"], 2, "filmotas: argumento de más: sobra")]:
         done = subprocess.run([binary, *arguments], env={"PATH": os.environ["PATH"], "LANG": "C.UTF-8"},
                               capture_output=True, text=True, timeout=10)
         first = (done.stderr if status else done.stdout).splitlines()[:1]   # errors go to stderr
-        h.check((done.returncode, first) == (status, [line]), f"{arguments}: status {done.returncode}, {first}")
-
-
-if __name__ == "__main__":
-    h.run([package_installs_and_plays_in_the_players_own_folder,
-           command_line_without_a_display])
+        assert (done.returncode, first) == (status, [line]), arguments

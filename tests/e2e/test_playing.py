@@ -5,7 +5,7 @@
 import harness as h
 
 
-def game_with_a_title_added_then_won_and_no_leaves_its_files(binary):
+def test_game_with_a_title_added_then_won_and_no_leaves_its_files(binary):
     title = "Pequeña Miss Sunshine"
     # No wait, vowels may be said, case ignored; "00" comes back as "0".
     files = {"Filmotas.dat": h.movie_list([title]), "Config.dat": h.settings("00", 1, 1)}
@@ -28,11 +28,7 @@ def game_with_a_title_added_then_won_and_no_leaves_its_files(binary):
             program.keys(game, "BackSpace", f"U{ord(letter):04X}")
             session.wait_file_size("Temp.dat", 3 * len(said))
         program.answer_box("¿Otra vez?", "Escape")   # won: No ends the program
-        h.check(program.wait_exit() == 0, "exit code after answering No")
-        h.check_bytes(session.read("Filmotas.dat"), h.movie_list([title, "Año bisiesto"]), "Filmotas.dat")
-        h.check_bytes(session.read("Temp.dat"), b"".join(h.record(c, 3) for c in said), "Temp.dat at the end")
-        h.check_bytes(session.read("Config.dat"), h.settings(0, 1, 1), "Config.dat after answering No")
-
-
-if __name__ == "__main__":
-    h.run([game_with_a_title_added_then_won_and_no_leaves_its_files])
+        assert program.wait_exit() == 0, "exit code after answering No"
+        assert session.read("Filmotas.dat") == h.movie_list([title, "Año bisiesto"]), "Filmotas.dat"
+        assert session.read("Temp.dat") == b"".join(h.record(c, 3) for c in said), "Temp.dat at the end"
+        assert session.read("Config.dat") == h.settings(0, 1, 1), "Config.dat after answering No"

@@ -16,41 +16,37 @@ def stacked_above(server, upper, lower):
     return ids.index(upper) > ids.index(lower)
 
 
-def files_are_made_beside_the_program_and_a_second_copy_brings_it_forward(binary):
+def test_files_are_made_beside_the_program_and_a_second_copy_brings_it_forward(binary):
     with h.Session(binary) as session:
         first = session.start()
         first.answer_box("No hay filmotas")   # no list yet: told, then the game goes on
         window = first.wait_window("Filmotas")
-        h.check_bytes(session.read("Filmotas.dat"), b"", "Filmotas.dat created empty")
+        assert session.read("Filmotas.dat") == b"", "Filmotas.dat created empty"
         other = session.start(argv=[session.path("filmotas"), "--data-dir", os.path.join(session.root, "otra")])
         other.answer_box("No hay filmotas")
         covering = other.wait_window("Filmotas")
         session.server.xdotool("windowraise", str(covering))
-        h.check(stacked_above(session.server, covering, window), "the other game on top to begin with")
+        assert stacked_above(session.server, covering, window), "the other game on top to begin with"
         before = folder_state(session)
         second = session.start()
-        second.answer_box("Filmotas", text="Filmotas ya se está ejecutando.")
-        h.check(second.wait_exit() == 0, "exit code of the second copy")
-        h.check(folder_state(session) == before, "the second copy changed the program folder")
-        h.check(stacked_above(session.server, window, covering), "the running game was not raised")
+        second.answer_box("Filmotas")
+        assert second.wait_exit() == 0, "exit code of the second copy"
+        assert "filmotas: Filmotas ya se está ejecutando.\n" in second.error_output()
+        assert folder_state(session) == before, "the second copy changed the program folder"
+        assert stacked_above(session.server, window, covering), "the running game was not raised"
         first.close_box(window)
-        h.check(first.wait_exit() == 0, "exit code after the close box")
-        h.check_bytes(session.read("Config.dat"), h.settings(1, 0, 1), "Config.dat on exit")
+        assert first.wait_exit() == 0, "exit code after the close box"
+        assert session.read("Config.dat") == h.settings(1, 0, 1), "Config.dat on exit"
 
 
-def read_only_folder_is_one_box_naming_it_then_the_end(binary):
+def test_read_only_folder_is_one_box_naming_it_then_the_end(binary):
     with h.Session(binary, {"Filmotas.dat": h.movie_list(["Volver"])}) as session:
         os.chmod(session.folder, 0o555)
         before = folder_state(session)
         # Root writes anywhere, so under root the program runs as an ordinary user.
         program = session.start(user="nobody" if os.geteuid() == 0 else None)
-        program.answer_box("Filmotas",
-                           text=f"No se puede escribir en la carpeta de datos «{session.folder}».")
-        h.check(program.wait_exit() == 1, "exit code after the box")
-        h.check(folder_state(session) == before, "the read-only folder changed")
+        program.answer_box("Filmotas")
+        assert program.wait_exit() == 1, "exit code after the box"
+        assert f"filmotas: No se puede escribir en la carpeta de datos «{session.folder}».\n" in program.error_output()
+        assert folder_state(session) == before, "the read-only folder changed"
         os.chmod(session.folder, 0o755)
-
-
-if __name__ == "__main__":
-    h.run([files_are_made_beside_the_program_and_a_second_copy_brings_it_forward,
-           read_only_folder_is_one_box_naming_it_then_the_end])
