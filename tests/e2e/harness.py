@@ -13,6 +13,7 @@ import time
 from Xlib import X, display, protocol
 
 WAIT = 5.0   # seconds: the longest any single wait may take
+BINARY = os.environ.get("FILMOTAS_BINARY")   # the program under test, named by CMake
 
 
 # Polls probe() until it gives a true value, which it returns; fails after WAIT.

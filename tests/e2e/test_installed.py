@@ -27,10 +27,10 @@ def snapshot(top):
             for d, subdirs, files in os.walk(top) for n in subdirs + files}
 
 
-def test_package_installs_and_plays_in_the_players_own_folder(binary):
-    with h.Session(binary) as session:
+def test_package_installs_and_plays_in_the_players_own_folder():
+    with h.Session(h.BINARY) as session:
         run("cpack", "-G", "DEB", "-B", session.root, "--config",
-            os.path.join(os.path.dirname(binary), "CPackConfig.cmake"))
+            os.path.join(os.path.dirname(h.BINARY), "CPackConfig.cmake"))
         package = os.path.join(session.root, "filmotas_1.0.10_amd64.deb")
         listing = run("dpkg-deb", "-c", package).splitlines()
         files = {line.split()[-1] for line in listing if not line.startswith("d")}
@@ -56,11 +56,11 @@ def test_package_installs_and_plays_in_the_players_own_folder(binary):
         assert snapshot(prefix) == before, "the program wrote into the install prefix"
 
 
-def test_command_line_without_a_display(binary):
+def test_command_line_without_a_display():
     for arguments, status, line in [(["--version"], 0, "Filmotas 1.0.10"), (["--help"], 0, "Uso: filmotas [opciones]"),
                                     (["--nada"], 2, "filmotas: opción desconocida: --nada"),
                                     (["sobra"], 2, "filmotas: argumento de más: sobra")]:
-        done = subprocess.run([binary, *arguments], env={"PATH": os.environ["PATH"], "LANG": "C.UTF-8"},
+        done = subprocess.run([h.BINARY, *arguments], env={"PATH": os.environ["PATH"], "LANG": "C.UTF-8"},
                               capture_output=True, text=True, timeout=10)
         first = (done.stderr if status else done.stdout).splitlines()[:1]   # errors go to stderr
         assert (done.returncode, first) == (status, [line]), arguments

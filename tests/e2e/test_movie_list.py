@@ -3,9 +3,9 @@ text file."""
 import harness as h
 
 
-def test_remove_correct_and_import_rewrite_the_list(binary):
+def test_remove_correct_and_import_rewrite_the_list():
     imported = "\ufeffAmélie\r\ncasablanca\r\n   \r\nLa strada".encode("utf-8")
-    with h.Session(binary, {"Filmotas.dat": h.movie_list(["Casablanca", "Volver", "Ran"]),
+    with h.Session(h.BINARY, {"Filmotas.dat": h.movie_list(["Casablanca", "Volver", "Ran"]),
                             "nuevas.txt": imported}) as session:
         program = session.start()
         game = program.wait_window("Filmotas")

@@ -5,11 +5,11 @@
 import harness as h
 
 
-def test_game_with_a_title_added_then_won_and_no_leaves_its_files(binary):
+def test_game_with_a_title_added_then_won_and_no_leaves_its_files():
     title = "Pequeña Miss Sunshine"
     # No wait, vowels may be said, case ignored; "00" comes back as "0".
     files = {"Filmotas.dat": h.movie_list([title]), "Config.dat": h.settings("00", 1, 1)}
-    with h.Session(binary, files) as session:
+    with h.Session(h.BINARY, files) as session:
         program = session.start()
         game = program.wait_window("Filmotas")
         program.keys(game, "alt+a", "a")   # an open menu takes the item's key

@@ -16,8 +16,8 @@ def stacked_above(server, upper, lower):
     return ids.index(upper) > ids.index(lower)
 
 
-def test_files_are_made_beside_the_program_and_a_second_copy_brings_it_forward(binary):
-    with h.Session(binary) as session:
+def test_files_are_made_beside_the_program_and_a_second_copy_brings_it_forward():
+    with h.Session(h.BINARY) as session:
         first = session.start()
         first.answer_box("No hay filmotas")   # no list yet: told, then the game goes on
         window = first.wait_window("Filmotas")
@@ -39,8 +39,8 @@ def test_files_are_made_beside_the_program_and_a_second_copy_brings_it_forward(b
         assert session.read("Config.dat") == h.settings(1, 0, 1), "Config.dat on exit"
 
 
-def test_read_only_folder_is_one_box_naming_it_then_the_end(binary):
-    with h.Session(binary, {"Filmotas.dat": h.movie_list(["Volver"])}) as session:
+def test_read_only_folder_is_one_box_naming_it_then_the_end():
+    with h.Session(h.BINARY, {"Filmotas.dat": h.movie_list(["Volver"])}) as session:
         os.chmod(session.folder, 0o555)
         before = folder_state(session)
         # Root writes anywhere, so under root the program runs as an ordinary user.

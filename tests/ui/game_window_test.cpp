@@ -7,6 +7,7 @@
 #include <QtWidgets>
 #include <functional>
 
+#include "support/fakes.h"
 #include "ui/add_movie_dialog.h"
 #include "ui/gallows_widget.h"
 #include "ui/game_window.h"
@@ -50,17 +51,13 @@ class GameWindowTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-  // A program folder holding the one-title list "Mono azul": 2-byte little-endian length,
-  // the title, zero padding.
+  // A program folder holding the one-title list "Mono azul".
   void init() {
-    dir = std::make_unique<QTemporaryDir>();
-    QFile list(dir->filePath("Filmotas.dat"));
-    QVERIFY(list.open(QIODevice::WriteOnly));
-    list.write(QByteArray::fromHex("0900") + QByteArray("Mono azul").leftJustified(50, '\0'));
-    list.close();
+    folder = std::make_unique<testing::TempFolder>();
+    folder->write("Filmotas.dat", testing::movieList({"Mono azul"}));
     boxesSeen.clear();
     answer = [](QMessageBox& box) { box.defaultButton()->click(); };
-    window = std::make_unique<ui::GameWindow>(dir->path());
+    window = std::make_unique<ui::GameWindow>(QString::fromStdString(folder->path()));
     window->start();
   }
   void cleanup() { window.reset(); }
@@ -158,7 +155,7 @@ class GameWindowTest : public QObject {
     QTest::mouseClick(find<QCheckBox>("chkSePuedenVocales"), Qt::LeftButton);
     QWidget* help = nullptr;
     for (const bool fileThere : {false, true}) {   // a missing help file is told, and shows nothing
-      if (fileThere) QVERIFY(QFile(dir->filePath("Ayuda.dat")).open(QIODevice::WriteOnly));   // empty
+      if (fileThere) folder->write("Ayuda.dat", "");
       action("mnuAyudaAyuda")->trigger();
       for (QWidget* w : QApplication::topLevelWidgets()) help = w->objectName() == "frmAyuda" ? w : help;
       QCOMPARE(help && help->isVisible(), fileThere);
@@ -166,10 +163,7 @@ class GameWindowTest : public QObject {
     QCOMPARE(boxesSeen.size(), 2);
     QTest::mouseClick(find<QPushButton>("cmdSalir"), Qt::LeftButton);
     QVERIFY(!window->isVisible() && !help->isVisible());
-    // Three records of a 1-byte text each: wait "1", vowels allowed "1", case ignored "1".
-    QFile config(dir->filePath("Config.dat"));
-    QVERIFY(config.open(QIODevice::ReadOnly));
-    QCOMPARE(config.readAll(), QByteArray::fromHex("01003100 01003100 01003100"));
+    QCOMPARE(folder->read("Config.dat"), testing::settingsFile("1", "1", "1"));   // wait, vowels allowed, case ignored
   }
 
   // Escape leaves the dialog open; its box refuses what a title of 50 Windows-1252
@@ -182,8 +176,8 @@ class GameWindowTest : public QObject {
     QVERIFY(dialog.isVisible());
     type(box, QString::fromUtf8("El Ωπ→日"));
     QCOMPARE(box->text(), QString("El "));
-    QVERIFY(QFile::remove(dir->filePath("Filmotas.dat")));
-    QVERIFY(QDir(dir->path()).mkdir("Filmotas.dat"));   // a folder where the list should be
+    std::filesystem::remove(folder->file("Filmotas.dat"));
+    std::filesystem::create_directory(folder->file("Filmotas.dat"));   // a folder where the list should be
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(boxesSeen.size(), 1);
     QCOMPARE(box->text(), QString("El "));
@@ -247,7 +241,7 @@ class GameWindowTest : public QObject {
     return chain;
   }
 
-  std::unique_ptr<QTemporaryDir> dir;
+  std::unique_ptr<testing::TempFolder> folder;
   std::unique_ptr<ui::GameWindow> window;
   // Answers every message box through `answer`, keeping {title, text} of each.
   QList<QStringList> boxesSeen;

@@ -1,10 +1,11 @@
-// The help window: its compact and full heights, the rows of each topic, which widgets
-// report the pointer's real movements to the bullets, the dark scheme,
-// and every shipped help text fitting its label.
+// The help window under a dark scheme: its compact and full heights, the rows of each
+// topic, its text dark on white, which widgets report the pointer's real movements to the
+// bullets, and every shipped help text fitting its label.
 #include <QtTest>
 #include <QtWidgets>
 
 #include "help/help_topics.h"
+#include "support/fakes.h"
 #include "ui/bullet_widget.h"
 #include "ui/fonts.h"
 #include "ui/help_window.h"
@@ -16,11 +17,6 @@ using namespace filmotas::ui;
 namespace {
 const QColor kNavy(Qt::darkBlue);   // a bullet at rest
 const QColor kBlue(Qt::blue);       // a bullet under the pointer
-
-struct SilentBoxes : MessageBoxPort {
-  int show(const std::string&, const std::string&, int) override { return box::kAnswerOk; }
-  void beep() override {}
-};
 
 // As lblAyuda shows it: Arial 9 pt, word-wrapped in its width, cut off at its height.
 bool fitsTheLabel(const QString& text) {
@@ -34,13 +30,15 @@ class HelpWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A dark scheme throughout, whose light text would vanish on the help text's white box.
+  void initTestCase() { QApplication::setPalette(QPalette(Qt::white, QColor(0x30, 0x30, 0x30))); }
+
   // A help file of 22 lines "Entrada 1", "Entrada 2"…, CR LF.
   void init() {
-    QFile file(folder.filePath("Ayuda.dat"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    for (int n = 1; n <= 22; ++n) file.write("Entrada " + QByteArray::number(n) + "\r\n");
-    file.close();
-    window = std::make_unique<HelpWindow>(DataFolder(folder.path().toStdString()), boxes);
+    std::string file;
+    for (int n = 1; n <= 22; ++n) file += "Entrada " + std::to_string(n) + "\r\n";
+    folder.write("Ayuda.dat", file);
+    window = std::make_unique<HelpWindow>(DataFolder(folder.path()), boxes);
   }
   void cleanup() { window.reset(); }
 
@@ -61,6 +59,9 @@ class HelpWindowTest : public QObject {
       c().cmdMarcoTema[std::size_t(rows[topic] - 1)]->click();
       QCOMPARE(c().lblAyuda->text(), QStringLiteral("Entrada %1").arg(firstEntry[topic] + rows[topic] - 1));
     }
+    const QPalette text = c().lblAyuda->palette();
+    QCOMPARE(QList<QColor>({text.color(QPalette::Window), text.color(QPalette::WindowText)}),
+             QList<QColor>({Qt::white, Qt::black}));
   }
 
   // Buttons and the frame report the pointer; labels and the white box keep it to
@@ -80,19 +81,6 @@ class HelpWindowTest : public QObject {
     QVERIFY(rowBullet(2) == kNavy && topicBullet(1) == kBlue);
     pointAt(c().shpTema[1]);
     QCOMPARE(topicBullet(1), kNavy);
-  }
-
-  // The white box forces dark text too, or a dark scheme's light text would vanish on it.
-  void helpTextStaysDarkOnItsWhiteBoxUnderADarkScheme() {
-    const QPalette system = QApplication::palette();
-    QPalette dark(QColor(0x30, 0x30, 0x30));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    QApplication::setPalette(dark);
-    const HelpWindow shown(DataFolder(folder.path().toStdString()), boxes);
-    const QPalette drawn = shown.controls().lblAyuda->palette();
-    QApplication::setPalette(system);
-    QCOMPARE(QList<QColor>({drawn.color(QPalette::Window), drawn.color(QPalette::WindowText)}),
-             QList<QColor>({Qt::white, Qt::black}));
   }
 
   // Every text a row shows must be there and fit, or its last lines would be lost unnoticed.
@@ -121,8 +109,8 @@ class HelpWindowTest : public QObject {
   QColor rowBullet(int n) const { return c().shpMarcoTema[std::size_t(n - 1)]->fillColor(); }
   QColor topicBullet(int n) const { return c().shpTema[std::size_t(n - 1)]->fillColor(); }
 
-  QTemporaryDir folder;
-  SilentBoxes boxes;
+  testing::TempFolder folder;
+  testing::ScriptedBoxes boxes;
   std::unique_ptr<HelpWindow> window;
 };
 
