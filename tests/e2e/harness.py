@@ -130,9 +130,6 @@ class Program:
         wait_for("the program to end", lambda: self.process.poll() is not None)
         return self.process.returncode
 
-    def error_output(self):   # once it has ended
-        return self.process.stderr.read()
-
 
 # A program folder with the binary and the given files, and its own X server.
 class Session:

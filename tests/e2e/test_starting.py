@@ -31,7 +31,7 @@ def test_files_are_made_beside_the_program_and_a_second_copy_brings_it_forward()
         second = session.start()
         second.answer_box("Filmotas")
         assert second.wait_exit() == 0, "exit code of the second copy"
-        assert "filmotas: Filmotas ya se está ejecutando.\n" in second.error_output()
+        assert "filmotas: Filmotas ya se está ejecutando.\n" in second.process.stderr.read()
         assert folder_state(session) == before, "the second copy changed the program folder"
         assert stacked_above(session.server, window, covering), "the running game was not raised"
         first.close_box(window)
@@ -47,6 +47,6 @@ def test_read_only_folder_is_one_box_naming_it_then_the_end():
         program = session.start(user="nobody" if os.geteuid() == 0 else None)
         program.answer_box("Filmotas")
         assert program.wait_exit() == 1, "exit code after the box"
-        assert f"filmotas: No se puede escribir en la carpeta de datos «{session.folder}».\n" in program.error_output()
+        assert f"filmotas: No se puede escribir en la carpeta de datos «{session.folder}».\n" in program.process.stderr.read()
         assert folder_state(session) == before, "the read-only folder changed"
         os.chmod(session.folder, 0o755)

@@ -117,9 +117,7 @@ TEST(PartnerCode, OnlyRealCasePairs) {
   const std::string pairs = "aAZz\xE1\xC1\xC1\xE1\x9A\x8A\xFF\x9F";
   for (std::size_t i = 0; i < pairs.size(); i += 2)
     EXPECT_EQ(partnerCode(std::uint8_t(pairs[i])), std::uint8_t(pairs[i + 1])) << int(pairs[i]);
-  for (const char none : std::string("!-0\xF7\xD7\xDF")) {
-    EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
-  }
+  for (const char none : std::string("!-0\xF7\xD7\xDF")) EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
 }
 
 // Accented capitals pair with their small letters, punctuation with nothing, and a
