@@ -50,8 +50,7 @@ class XServer:
         self.name = ":" + self.process.stdout.readline().strip()   # empty when it failed to start
         self.x = display.Display(self.name)
         self.env = {k: v for k, v in os.environ.items()
-                    if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")}
-        self.env["DISPLAY"] = self.name
+                    if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")} | {"DISPLAY": self.name}
 
     def stop(self):
         self.x.close()

@@ -67,9 +67,8 @@ TEST(Failure, EachErrorHasItsNumberAndSpanishText) {
       {{EISDIR}, "75:\r\n\r\nError de acceso a la ruta o el archivo"},
       {{EIO}, "57:\r\n\r\nError de E/S en el dispositivo"},
       {{ENAMETOOLONG, EINVAL}, "52:\r\n\r\nNombre o número de archivo incorrecto"}};
-  for (const auto& [errors, text] : systemErrors) {
+  for (const auto& [errors, text] : systemErrors)
     for (int error : errors) EXPECT_EQ(generalErrorText(failureFromErrno(error)), "Error " + std::string(text));
-  }
   const std::pair<std::int16_t, const char*> ownNumbers[] = {
       {6, "Desbordamiento"}, {9, "El subíndice está fuera del intervalo"}, {13, "No coinciden los tipos"},
       {59, "Longitud de registro incorrecta"}, {380, "El valor de la propiedad no es válido"},

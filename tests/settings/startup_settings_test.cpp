@@ -10,6 +10,7 @@ namespace filmotas {
 namespace {
 
 using namespace testing;
+using std::filesystem::perms;
 
 // What is shown is what closing writes back, as plain numbers over the three records in
 // place: bytes after them stay, padding becomes zeros.
@@ -32,7 +33,6 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
               std::tuple(c.wait, c.wait, std::string(c.caption), c.vowels, c.ignoreCase));
     EXPECT_TRUE(f.boxes.shown.empty());
     EXPECT_EQ(f.m().cell(1), "-");   // the game started
-    using std::filesystem::perms;
     const perms modes = perms::owner_read | perms::owner_write | perms::group_read;   // not a new file's
     std::filesystem::permissions(f.folder.file("Config.dat"), modes);
     f.game.Form_QueryUnload();   // the close box: the other windows stay open
@@ -64,23 +64,29 @@ TEST(StartUp, BadValueGivesTheGeneralErrorBoxAndNoGame) {
 
 // A file that may not be written, or a disk that takes five bytes and then fails for good:
 // one box, the window closes all the same, and the old file stays whole, to the byte, with
-// nothing else left in the folder. "Salir" closes the game window, which writes them.
+// nothing else left in the folder. A folder that takes no new file gets the settings
+// written in place. "Salir" closes the game window, which writes them.
 TEST(Closing, SettingsThatCannotBeWrittenAreReportedAndTheOldFileStays) {
   const std::string old = settingsFile("5", "1", "0") + "tail";
-  for (const bool readOnly : {true, false}) {
+  const struct { const char* locked; rlim_t room; Boxes boxes; std::string after; } cases[] = {
+      {"Config.dat", RLIM_INFINITY, {errorBox(70, "Permiso denegado")}, old},
+      {"", 5, {errorBox(61, "Disco lleno")}, old},
+      {".", RLIM_INFINITY, {}, settingsFile("7", "0", "0") + "tail"}};
+  for (const auto& c : cases) {
     MonoAzul f(old);
-    std::filesystem::permissions(f.folder.path(), std::filesystem::perms::all);   // any user may write there
+    // Any user may write there.
+    for (const char* name : {".", "Config.dat"}) std::filesystem::permissions(f.folder.file(name), perms::all);
     f.game.setSldRapidez(7);
+    f.game.setChkSePuedenVocales(0);
     {
-      const FileSizeLimit disk(readOnly ? RLIM_INFINITY : 5);
+      const FileSizeLimit disk(c.room);
       std::optional<Unwritable> unwritable;
-      if (readOnly) unwritable.emplace(f.folder.file("Config.dat"));
+      if (*c.locked) unwritable.emplace(f.folder.file(c.locked));
       f.game.mnuArchivoSalir_Click();
     }
-    EXPECT_EQ(f.boxes.shown, Boxes{readOnly ? errorBox(70, "Permiso denegado")
-                                                     : errorBox(61, "Disco lleno")});
+    EXPECT_EQ(f.boxes.shown, c.boxes);
     EXPECT_TRUE(f.game.closed());
-    EXPECT_EQ(f.folder.read("Config.dat"), old);
+    EXPECT_EQ(f.folder.read("Config.dat"), c.after);
     // Beside it only the list and the scratch file: no new file left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.path()), {}), 3);
   }
