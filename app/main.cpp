@@ -8,7 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/running_copy.h"
-#include "engine/data_location.h"
+#include "files/data_location.h"
 #include "ui/game_window.h"
 #include "ui/message_boxes.h"
 #include "ui/single_instance.h"

@@ -1,7 +1,7 @@
 #include "engine/file_table.h"
 
-#include "engine/data_folder.h"
-#include "engine/failure.h"
+#include "files/data_folder.h"
+#include "files/failure.h"
 
 namespace filmotas {
 

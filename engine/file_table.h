@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/record_file.h"
+#include "files/record_file.h"
 
 namespace filmotas {
 

@@ -2,7 +2,7 @@
 // the setters through which every control value changes.
 #include "engine/frm_filmotas.h"
 
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 #include "settings/about.h"
 #include "settings/settings_file.h"
 

@@ -7,15 +7,16 @@
 #include <functional>
 #include <string>
 
-#include "engine/data_folder.h"
-#include "engine/failure.h"
+#include "files/data_folder.h"
+#include "files/failure.h"
 #include "engine/file_table.h"
+#include "engine/game_link.h"
 #include "engine/ports.h"
 #include "engine/window_model.h"
 
 namespace filmotas {
 
-class FrmFilmotas {
+class FrmFilmotas : public GameLink {
  public:
   using Observer = std::function<void(Control, int index)>;
 
@@ -75,9 +76,12 @@ class FrmFilmotas {
   std::int16_t intAscii() const { return intAscii_; }
   bool revealed(int cell) const { return revealed_[static_cast<std::size_t>(cell - 1)]; }
 
-  const DataFolder& dataFolder() const { return folder_; }
+  // GameLink, for the add-movie dialog and the list window.
+  const DataFolder& dataFolder() const override { return folder_; }
+  MessageBoxPort& messageBoxes() override { return boxes_; }
+  void listNowHolds(std::int16_t titles) override { intRegistros = titles; }
+
   FileTable& files() { return files_; }
-  MessageBoxPort& messageBoxes() { return boxes_; }
 
   // The general error box for a failure.
   void showGeneralError(const Failure& failure);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/frm_filmotas.h"
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 
 namespace filmotas {
 

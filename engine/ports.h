@@ -1,6 +1,7 @@
 #pragma once
 // What the engine needs from the world around it. The window implements these with
 // Qt; tests script them.
+#include <chrono>
 #include <string>
 
 namespace filmotas {
@@ -32,6 +33,13 @@ class RandomSource {
   virtual ~RandomSource() = default;
   virtual void reseed() = 0;     // from the clock
   virtual float next() = 0;      // uniform in [0, 1)
+};
+
+// The wall clock, for how long a game took and when it ended.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::chrono::system_clock::time_point now() = 0;
 };
 
 // The program's windows, closed by the exit operation in this order.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/data_folder.h"
+#include "files/data_folder.h"
 #include "engine/ports.h"
 #include "help/help_window_model.h"
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 
 namespace filmotas::help {
 

@@ -1,7 +1,9 @@
 // The append of the add-movie dialog.
 #include "movielist/frm_agregar.h"
 
-#include "engine/windows1252.h"
+#include "files/failure.h"
+#include "files/record_file.h"
+#include "files/windows1252.h"
 #include "movielist/title_entry.h"
 
 namespace filmotas {
@@ -28,30 +30,23 @@ bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
   try {
     return appendToList(*codes);
   } catch (const Failure& f) {
-    game_.showGeneralError(f);
+    game_.messageBoxes().show(generalErrorText(f), kGeneralErrorTitle, box::kCritical);
     return false;
   }
 }
 
-// Always the movie list itself: after a start-up that failed before any game,
-// strArchivo and intTamaño still describe the settings file. The position comes from
-// the file as it is now, so a stale count can neither overwrite a title nor leave a gap.
+// The position comes from the file as it is now, so a stale count can neither overwrite
+// a title nor leave a gap.
 bool FrmAgregar::appendToList(const std::string& codes) {
-  FileTable& files = game_.files();
-  game_.strArchivo = game_.dataFolder().path(kMovieListFile);
-  game_.intTamaño = kMovieRecordLength;
-  game_.intArchivo = files.freeFile();
-  CloseOnExit closeList(files, game_.intArchivo);
-  RecordFile& list = files.open(game_.intArchivo, game_.strArchivo, game_.intTamaño);
-
-  const std::int64_t wholeRecords = list.size() / game_.intTamaño;
+  RecordFile list(game_.dataFolder().path(kMovieListFile), kMovieRecordLength);
+  const std::int64_t wholeRecords = list.size() / kMovieRecordLength;
   if (wholeRecords >= kMostTitles) {
     game_.messageBoxes().show(kListFullText, kAddDialogTitle, box::kExclamation);
     return false;
   }
   list.write(wholeRecords + 1, codes);
   list.flush();   // on the disk before the next title: a power cut costs this one at most
-  game_.intRegistros = static_cast<std::int16_t>(wholeRecords + 1);
+  game_.listNowHolds(static_cast<std::int16_t>(wholeRecords + 1));
   return true;
 }
 

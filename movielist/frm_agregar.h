@@ -1,10 +1,9 @@
 #pragma once
 // The add-movie dialog frmAgregar without its widgets: the append behind its "Aceptar"
-// button. The dialog keeps nothing of its own; it works through the game window's
-// published members (strArchivo, intArchivo, intTamaño, intRegistros).
+// button. The dialog keeps nothing of its own; it reaches the game through GameLink.
 #include <string>
 
-#include "engine/frm_filmotas.h"
+#include "engine/game_link.h"
 
 namespace filmotas {
 
@@ -15,16 +14,15 @@ inline constexpr const char* kAddDialogExplanation = "Introduce el título de la
 
 class FrmAgregar {
  public:
-  explicit FrmAgregar(FrmFilmotas& game) : game_(game) {}
+  explicit FrmAgregar(GameLink& game) : game_(game) {}
 
   // The append alone, for titles already checked and encoded (the list window's import).
   bool appendEncoded(const std::string& codes) { return appendToList(codes); }
 
   // The "Aceptar" button (and Enter in the text box): appends `txtIntroducir` (UTF-8,
   // as the box holds it) to the movie list as the record right after the list's last
-  // whole record, counted now from the file itself, and sets intRegistros to that count
-  // plus one. strArchivo, intTamaño and intArchivo are set to the movie list, its record
-  // length and a free file number, whatever an earlier operation had left in them.
+  // whole record, counted now from the file itself, and tells the game the list now
+  // holds that count plus one.
   // A title already in the list is appended like any other; an empty title or one of
   // spaces only is refused with the system's beep.
   //
@@ -44,7 +42,7 @@ class FrmAgregar {
   // list is full. Failures of the file reach the caller.
   bool appendToList(const std::string& codes);
 
-  FrmFilmotas& game_;
+  GameLink& game_;
 };
 
 }  // namespace filmotas

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "engine/whole_file.h"
-#include "engine/windows1252.h"
+#include "files/whole_file.h"
+#include "files/windows1252.h"
 #include "movielist/frm_agregar.h"
 #include "movielist/list_export.h"
 #include "movielist/list_filter.h"
@@ -27,7 +27,7 @@ std::string removeQuestion(std::size_t count) {
 
 }  // namespace
 
-FrmListaFilmotas::FrmListaFilmotas(FrmFilmotas& game, MessageBoxPort& boxes)
+FrmListaFilmotas::FrmListaFilmotas(GameLink& game, MessageBoxPort& boxes)
     : game_(game), boxes_(boxes) {}
 
 void FrmListaFilmotas::Form_Load() {
@@ -43,7 +43,7 @@ void FrmListaFilmotas::Form_Load() {
 void FrmListaFilmotas::reload() {
   list_ = ListSnapshot::read(game_.dataFolder().path(kMovieListFile));
   duplicatesKnown_ = false;
-  game_.intRegistros = static_cast<std::int16_t>(std::min(list_.wholeRecords(), kMostTitles));
+  game_.listNowHolds(static_cast<std::int16_t>(std::min(list_.wholeRecords(), kMostTitles)));
 }
 
 std::vector<std::int32_t> FrmListaFilmotas::shownEntries(std::string_view typed, bool duplicatesOnly) {

@@ -1,15 +1,15 @@
 #pragma once
 // The list window frmListaFilmotas without its widgets: it reads the whole movie list,
 // narrows it as the player types, and corrects, removes, imports and exports titles.
-// Like the add-movie dialog it works through the game window's published members, and
-// leaves the game in progress alone: intRegistros follows the list at once, so the
-// About box counts the new number and the next game draws from the new list.
+// Like the add-movie dialog it reaches the game through GameLink and leaves the game in
+// progress alone: the game hears the new count at once, so the About box counts the new
+// number and the next game draws from the new list.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/frm_filmotas.h"
+#include "engine/game_link.h"
 #include "movielist/list_snapshot.h"
 
 namespace filmotas {
@@ -25,7 +25,7 @@ inline constexpr const char* kRemoveTitle = "Quitar filmotas";
 class FrmListaFilmotas {
  public:
   // `boxes` shows the window's message boxes, above the window itself.
-  FrmListaFilmotas(FrmFilmotas& game, MessageBoxPort& boxes);
+  FrmListaFilmotas(GameLink& game, MessageBoxPort& boxes);
 
   // Reads the list; a failure is shown in the general error box and leaves it empty.
   void Form_Load();
@@ -47,7 +47,7 @@ class FrmListaFilmotas {
   bool rewrite(const std::string& bytes);
   void reload();
 
-  FrmFilmotas& game_;
+  GameLink& game_;
   MessageBoxPort& boxes_;
   ListSnapshot list_;
   std::vector<bool> duplicates_;

@@ -1,7 +1,7 @@
 // The exported text file.
 #include "movielist/list_export.h"
 
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 
 namespace filmotas {
 

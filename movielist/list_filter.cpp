@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 #include "movielist/title_fold.h"
 
 namespace filmotas {

@@ -3,9 +3,9 @@
 
 #include <unordered_set>
 
-#include "engine/data_folder.h"
-#include "engine/utf8.h"
-#include "engine/windows1252.h"
+#include "files/data_folder.h"
+#include "files/utf8.h"
+#include "files/windows1252.h"
 #include "movielist/title_entry.h"
 #include "movielist/title_fold.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/failure.h"
+#include "files/failure.h"
 #include "movielist/list_snapshot.h"
 
 namespace filmotas {

@@ -1,8 +1,8 @@
 // The new bytes of a corrected or shortened list, and putting them in place.
 #include "movielist/list_rewrite.h"
 
-#include "engine/data_folder.h"
-#include "engine/failure.h"
+#include "files/data_folder.h"
+#include "files/failure.h"
 
 namespace filmotas {
 

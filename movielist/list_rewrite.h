@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/file_replace.h"
+#include "files/file_replace.h"
 #include "movielist/list_snapshot.h"
 
 namespace filmotas {

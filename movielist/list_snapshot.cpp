@@ -1,10 +1,10 @@
 // Reading every record of the movie list, damaged or not.
 #include "movielist/list_snapshot.h"
 
-#include "engine/data_folder.h"
-#include "engine/failure.h"
-#include "engine/whole_file.h"
-#include "engine/windows1252.h"
+#include "files/data_folder.h"
+#include "files/failure.h"
+#include "files/whole_file.h"
+#include "files/windows1252.h"
 #include "movielist/title_entry.h"
 #include "movielist/title_fold.h"
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "engine/utf8.h"
-#include "engine/windows1252.h"
+#include "files/utf8.h"
+#include "files/windows1252.h"
 
 namespace filmotas {
 

@@ -1,8 +1,8 @@
 #include "settings/settings_file.h"
 
-#include "engine/failure.h"
-#include "engine/record_file.h"
-#include "engine/whole_file.h"
+#include "files/failure.h"
+#include "files/record_file.h"
+#include "files/whole_file.h"
 
 namespace filmotas {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/file_replace.h"
+#include "files/file_replace.h"
 
 namespace filmotas {
 

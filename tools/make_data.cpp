@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/data_folder.h"
-#include "engine/record_file.h"
-#include "engine/windows1252.h"
+#include "files/data_folder.h"
+#include "files/record_file.h"
+#include "files/windows1252.h"
 
 namespace {
 

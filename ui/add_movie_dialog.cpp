@@ -27,7 +27,7 @@ constexpr Qt::WindowFlags kToolWindow = Qt::Tool | Qt::CustomizeWindowHint |
 
 }  // namespace
 
-AddMovieDialog::AddMovieDialog(FrmFilmotas& game, QWidget* parent)
+AddMovieDialog::AddMovieDialog(GameLink& game, QWidget* parent)
     : QDialog(parent, kToolWindow), agregar_(game) {
   nameControl(*this, "frmAgregar");
   setWindowTitle(QString::fromUtf8(kAddDialogTitle));

@@ -13,9 +13,9 @@ namespace filmotas::ui {
 
 class AddMovieDialog : public QDialog {
  public:
-  // `game` holds the published members the append works through; `parent` is the game
+  // `game` is what the append reaches of the game; `parent` is the game
   // window, which the dialog blocks while it is open.
-  AddMovieDialog(FrmFilmotas& game, QWidget* parent);
+  AddMovieDialog(GameLink& game, QWidget* parent);
 
   // "&Agregar filmotas": shows the dialog from its design state, centred on the screen,
   // and returns when the player has closed it.

@@ -1,6 +1,6 @@
 #include "ui/letter_box_validator.h"
 
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 
 namespace filmotas::ui {
 

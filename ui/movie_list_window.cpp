@@ -52,7 +52,7 @@ std::string localPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-MovieListWindow::MovieListWindow(FrmFilmotas& game, QWidget* parent)
+MovieListWindow::MovieListWindow(GameLink& game, QWidget* parent)
     : QDialog(parent), boxes_(this), lista_(game, boxes_) {
   nameControl(*this, "frmListaFilmotas");
   setWindowTitle(QString::fromUtf8(kListWindowTitle));

@@ -19,7 +19,7 @@ class MovieListModel;
 
 class MovieListWindow : public QDialog {
  public:
-  MovieListWindow(FrmFilmotas& game, QWidget* parent);
+  MovieListWindow(GameLink& game, QWidget* parent);
 
   // "&Lista de filmotas...": reads the list, shows the window and returns when the
   // player has closed it.

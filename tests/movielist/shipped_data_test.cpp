@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 #include "support/fakes.h"
 
 using namespace filmotas;

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <random>
 
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 
 namespace filmotas::testing {
 

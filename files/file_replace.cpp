@@ -1,4 +1,4 @@
-#include "engine/file_replace.h"
+#include "files/file_replace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "engine/failure.h"
+#include "files/failure.h"
 
 namespace filmotas {
 

@@ -4,10 +4,10 @@
 
 #include <cerrno>
 
-#include "engine/data_folder.h"
-#include "engine/failure.h"
-#include "engine/record_file.h"
-#include "engine/windows1252.h"
+#include "files/data_folder.h"
+#include "files/failure.h"
+#include "files/record_file.h"
+#include "files/windows1252.h"
 #include "support/fakes.h"
 
 namespace filmotas {

@@ -1,4 +1,4 @@
-#include "engine/utf8.h"
+#include "files/utf8.h"
 
 namespace filmotas::utf8 {
 

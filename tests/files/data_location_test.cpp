@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "engine/data_location.h"
+#include "files/data_location.h"
 #include "support/fakes.h"
 
 namespace filmotas {

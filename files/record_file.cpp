@@ -1,4 +1,4 @@
-#include "engine/record_file.h"
+#include "files/record_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "engine/failure.h"
+#include "files/failure.h"
 
 namespace filmotas {
 

@@ -1,4 +1,4 @@
-#include "engine/data_folder.h"
+#include "files/data_folder.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <memory>
 
-#include "engine/failure.h"
+#include "files/failure.h"
 
 namespace filmotas {
 

@@ -1,8 +1,8 @@
-#include "engine/windows1252.h"
+#include "files/windows1252.h"
 
 #include <array>
 
-#include "engine/utf8.h"
+#include "files/utf8.h"
 
 namespace filmotas::windows1252 {
 

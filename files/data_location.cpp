@@ -1,4 +1,4 @@
-#include "engine/data_location.h"
+#include "files/data_location.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/data_folder.h"
+#include "files/data_folder.h"
 
 namespace filmotas {
 

@@ -1,4 +1,4 @@
-#include "engine/failure.h"
+#include "files/failure.h"
 
 #include <cerrno>
 

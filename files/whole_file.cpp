@@ -1,4 +1,4 @@
-#include "engine/whole_file.h"
+#include "files/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "engine/failure.h"
+#include "files/failure.h"
 
 namespace filmotas {
 
