@@ -1,6 +1,6 @@
 // The letter guess, the wait timer and the slider that sets the wait time.
 #include "engine/frm_filmotas.h"
-#include "engine/letter_case.h"
+#include "rules/letter_case.h"
 #include "files/windows1252.h"
 #include "settings/settings_file.h"
 

@@ -4,7 +4,6 @@
 #include <optional>
 #include <tuple>
 
-#include "engine/letter_case.h"
 #include "support/fakes.h"
 
 namespace filmotas {
@@ -112,13 +111,6 @@ TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
   EXPECT_EQ(f.m().lblRapidez, "10 segundos");
 }
 
-// Each code with its partner, then codes with none: ÷ × ß among them.
-TEST(PartnerCode, OnlyRealCasePairs) {
-  const std::string pairs = "aAZz\xE1\xC1\xC1\xE1\x9A\x8A\xFF\x9F";
-  for (std::size_t i = 0; i < pairs.size(); i += 2)
-    EXPECT_EQ(partnerCode(std::uint8_t(pairs[i])), std::uint8_t(pairs[i + 1])) << int(pairs[i]);
-  for (const char none : std::string("!-0\xF7\xD7\xDF")) EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
-}
 
 // Accented capitals pair with their small letters, punctuation with nothing, and a
 // hyphen in the title is a character to be said like any other.
