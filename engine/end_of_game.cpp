@@ -15,7 +15,10 @@ void FrmFilmotas::cmdAceptar_Click() {
       boxes_.beep();   // no title to answer; the answer stays in its box
       return;
     }
-    if (model_.txtResponder == strPelícula) {
+    const bool right = model_.txtResponder == strPelícula;
+    tell(&GameEvents::answerJudged, AnswerJudged{model_.txtResponder, right});
+    announceEnd(right ? GameResult::answerRight : GameResult::answerWrong);
+    if (right) {
       endOfGameDialog("¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?", "¿Otra vez?");
     } else {
       endOfGameDialog("No lo has conseguido.\r\nLa película era: " + strPelícula +
@@ -34,6 +37,7 @@ void FrmFilmotas::winTest() {
     if (!revealed_[static_cast<std::size_t>(intContador_ - 1)]) blnCompleto_ = false;
   }
   if (blnCompleto_) {
+    announceEnd(GameResult::won);
     endOfGameDialog("¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?", "¿Otra vez?");
   }
 }

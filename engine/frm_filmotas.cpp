@@ -9,8 +9,8 @@
 namespace filmotas {
 
 FrmFilmotas::FrmFilmotas(std::string programFolder, MessageBoxPort& boxes, RandomSource& random,
-                         ProgramWindows& windows)
-    : folder_(std::move(programFolder)), boxes_(boxes), random_(random), windows_(windows) {}
+                         ProgramWindows& windows, Clock& clock)
+    : folder_(std::move(programFolder)), boxes_(boxes), random_(random), windows_(windows), clock_(clock) {}
 
 // Every event runs inside handle(): it counts how deep handlers are nested (a message box
 // runs a nested event loop), lets Salir end the outermost operation, and runs a timer
@@ -89,6 +89,7 @@ void FrmFilmotas::applyDefaultSettings() {
 
 void FrmFilmotas::Form_QueryUnload() {
   handle([this] {
+    announceEnd(GameResult::abandoned);
     try {
       writeSettingsFile();
     } catch (const Failure& f) {

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "files/data_folder.h"
 #include "files/failure.h"
 #include "engine/file_table.h"
+#include "engine/game_events.h"
 #include "engine/game_link.h"
 #include "engine/ports.h"
 #include "engine/window_model.h"
@@ -21,7 +23,11 @@ class FrmFilmotas : public GameLink {
   using Observer = std::function<void(Control, int index)>;
 
   FrmFilmotas(std::string programFolder, MessageBoxPort& boxes, RandomSource& random,
-              ProgramWindows& windows);
+              ProgramWindows& windows, Clock& clock = systemClock());
+
+  // Who hears what happens in a game (the record of games, a screen reader's sentences).
+  // Subscribers must outlive the game or never be called again.
+  void subscribe(GameEvents& subscriber) { subscribers_.push_back(&subscriber); }
 
   // ---- Published members, read and written by the other windows ----
   std::string strArchivo;
@@ -115,6 +121,16 @@ class FrmFilmotas : public GameLink {
   void endOfGameDialog(const std::string& text, const std::string& title);
   void closeAllWindows();
 
+  // Game events
+  BoardView board() const;
+  void announceStart();
+  void announceLetter(const std::string& letter, LetterOutcome outcome, std::vector<int> uncovered = {});
+  void announceEnd(GameResult result);
+  template <typename Event>
+  void tell(void (GameEvents::*handler)(const Event&), const Event& event) {
+    for (GameEvents* s : subscribers_) (s->*handler)(event);
+  }
+
   // Control setters: each stores the value and tells the observer; the letter box, the
   // answer-mode check box and the slider raise their own events, as setting them from
   // code does in the window.
@@ -137,6 +153,8 @@ class FrmFilmotas : public GameLink {
   MessageBoxPort& boxes_;
   RandomSource& random_;
   ProgramWindows& windows_;
+  Clock& clock_;
+  std::vector<GameEvents*> subscribers_;
   FileTable files_;
   GameWindowModel model_;
   Observer observer_;
@@ -171,6 +189,12 @@ class FrmFilmotas : public GameLink {
   // list, a new game stopped by a failure) a letter or an answer has nothing to be
   // judged against and is not taken.
   bool gameUnderWay_ = false;
+  // The game under way has been told ended (won, lost, answered): the play-again box is
+  // open, so a new game does not count it abandoned.
+  bool endAnnounced_ = false;
+  std::chrono::system_clock::time_point gameStartedAt_;
+  std::vector<std::string> lettersJudged_;   // hits and misses, as typed
+  std::vector<std::string> missedLetters_;
 };
 
 }  // namespace filmotas

@@ -30,11 +30,13 @@ void FrmFilmotas::txtIntroducir_Change() {
   strLetra_ = model_.txtIntroducir;
   if (model_.chkSePuedenVocales == 0 && isPlainVowel(strLetra_)) {
     boxes_.show("No se pueden decir vocales", "Filmotas", box::kOk);
+    announceLetter(strLetra_, LetterOutcome::vowelRefused);
     putTxtIntroducir("");
     return;
   }
   const auto letterCodes = windows1252::encode(strLetra_);
   if (!letterCodes || letterCodes->empty()) {
+    announceLetter(strLetra_, LetterOutcome::notALetter);
     putTxtIntroducir("");   // a character no data file could hold is not a letter of the game
     return;
   }
@@ -49,14 +51,17 @@ void FrmFilmotas::judgeLetter(std::uint8_t code, const std::string& letterCodes)
   intAscii_ = code;
   const auto partner = partnerCode(code);
   const bool ignoreCase = model_.chkMayusculas == 1;
+  std::vector<int> uncovered;
   for (intContador_ = 1; intContador_ <= lngLongitud_; ++intContador_) {
     const auto character = static_cast<std::uint8_t>(titleCodes_[intContador_ - 1]);
     strCaracter_ = windows1252::decode(std::string(1, static_cast<char>(character)));
+    const bool wasHidden = !revealed(intContador_);
     if (character == code) {
       setCell(intContador_, strLetra_, true);
     } else if (ignoreCase && partner && character == *partner) {
       setCell(intContador_, strCaracter_, true);
     }
+    if (wasHidden && revealed(intContador_)) uncovered.push_back(intContador_);
   }
 
   raiseCount(intRegistrosTemp_);   // reserved even when the letter turns out to be repeated
@@ -65,6 +70,7 @@ void FrmFilmotas::judgeLetter(std::uint8_t code, const std::string& letterCodes)
   CloseOnExit closeScratch(files_, intArchivoTemp_);
   RecordFile& scratch = files_.open(intArchivoTemp_, strArchivoTemp_, kScratchRecordLength);
   if (isRepeated(scratch, code)) {
+    announceLetter(strLetra_, LetterOutcome::repeated, std::move(uncovered));
     boxes_.show("La letra ''" + strLetra_ + "'' ya ha sido repetida", "Letra repetida", box::kOk);
     armTimer();
     // A repeat in the other case can uncover the last hidden cells (with case not
@@ -85,13 +91,16 @@ void FrmFilmotas::judgeLetter(std::uint8_t code, const std::string& letterCodes)
     raiseCount(intFallos_);
     setPanel(2, model_.panelText(2) + model_.txtIntroducir);
     showStage(intFallos_);
+    announceLetter(strLetra_, LetterOutcome::miss);
     if (intFallos_ >= kLosingMisses) {
+      announceEnd(GameResult::lost);
       endOfGameDialog("Has fallado, vuelve a intentarlo.\r\nLa película era: " + strPelícula +
                           "\r\n\r\n¿Quieres jugar otra vez?",
                       "Has perdido");
     }
   } else {
     setPanel(1, "¡Correcto!");
+    announceLetter(strLetra_, LetterOutcome::hit, std::move(uncovered));
   }
   winTest();
   armTimer();

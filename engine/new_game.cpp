@@ -32,6 +32,7 @@ void FrmFilmotas::startNewGame() {
     } catch (const Failure& f) {
       if (f.number() != failure::kFileNotFound) throw;   // first run: nothing to delete
     }
+    announceEnd(GameResult::abandoned);
     gameUnderWay_ = false;   // from here on the old game is gone
     strArchivo.clear();
     intArchivo = intTamaño = intRegistros = 0;
@@ -66,6 +67,7 @@ void FrmFilmotas::startNewGame() {
     AsignarVocal();
     PonerVocalAsignada();
     gameUnderWay_ = intRegistros >= 1;
+    if (gameUnderWay_) announceStart();
   } catch (const Failure& f) {
     if (f.number() == failure::kFileAlreadyOpen) {
       files_.close(intArchivoTemp_);   // the previous game stays as it was

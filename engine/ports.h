@@ -42,6 +42,9 @@ class Clock {
   virtual std::chrono::system_clock::time_point now() = 0;
 };
 
+// The real clock.
+Clock& systemClock();
+
 // The program's windows, closed by the exit operation in this order.
 class ProgramWindows {
  public:

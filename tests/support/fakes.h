@@ -57,6 +57,12 @@ class RecordingWindows : public ProgramWindows {
   std::vector<std::string> closed;
 };
 
+// A clock that moves only when told to.
+struct SteppedClock : Clock {
+  std::chrono::system_clock::time_point now() override { return at; }
+  std::chrono::system_clock::time_point at{std::chrono::seconds(1'800'000'000)};
+};
+
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempFolder {
  public:
@@ -83,7 +89,7 @@ inline std::string settingsFile(const std::string& wait, const std::string& vowe
 
 // A game in a temporary folder with scripted ports, ready for Form_Load.
 struct GameFixture {
-  GameFixture() : game(folder.path().string(), boxes, random, windows) { windows.game = &game; }
+  GameFixture() : game(folder.path().string(), boxes, random, windows, clock) { windows.game = &game; }
   // A list of `titles` and, unless empty, the settings file `config`.
   explicit GameFixture(const std::vector<std::string>& titles, const std::string& config = "");
   // Form_Load with record `record` of the list drawn and `vowel` given away.
@@ -102,6 +108,7 @@ struct GameFixture {
   ScriptedBoxes boxes;
   ScriptedRandom random;
   RecordingWindows windows;
+  SteppedClock clock;
   FrmFilmotas game;
   int titleCount = 0;
 };
