@@ -72,14 +72,20 @@ TEST(LetterGuess, RepeatsIgnoreCaseAndCountTheGivenVowel) {
   EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("B", 3) + std::string(6, '\0') + record("x", 3));
 }
 
-// A scratch file that cannot record the letter is reported and left as it was.
-TEST(LetterGuess, ScratchFileThatFailsIsReportedAndKeepsItsBytes) {
+// A letter "Temp.dat" cannot record is reported and does not count: what it uncovered
+// stays shown, its record number stays taken, and it may be said again.
+TEST(LetterGuess, LetterTheScratchFileCannotRecordDoesNotCount) {
   MonoAzul f;
-  f.folder.write("Temp.dat", kGivenA.substr(0, 3) + std::string("\x09\x00" "a", 3));   // damaged
-  const std::string before = f.folder.read("Temp.dat");
-  f.game.setTxtIntroducir("x");
-  EXPECT_EQ(f.boxes.shown, Boxes{errorBox(59, "Longitud de registro incorrecta")});
-  EXPECT_EQ(f.folder.read("Temp.dat"), before);
+  {
+    const Unwritable readOnly(f.folder.file("Temp.dat"));
+    f.game.setTxtIntroducir("m");
+  }
+  EXPECT_EQ(f.boxes.shown, Boxes{errorBox(70, "Permiso denegado")});
+  EXPECT_EQ(std::tuple(cells(f), f.m().panelText(1), f.m().tmrContadorInterval), std::tuple("M--- a---", "", 0));
+  f.game.setTxtIntroducir("");
+  f.say("m");
+  EXPECT_EQ(f.boxes.shown.size(), 1u);
+  EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + std::string(3, '\0') + record("m", 3));
 }
 
 // The pieces in their order: the four posts, head, body, both legs, both arms.

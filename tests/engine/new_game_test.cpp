@@ -16,7 +16,7 @@ int drawn(int count, std::vector<float> draws) {
   draws.push_back(0.0f);   // the vowel
   f.random.script(draws);
   f.game.Form_Load();
-  return f.game.intElegido();
+  return f.game.drawnRecord();
 }
 
 TEST(NewGame, DrawRoundsHalfToEvenAndDrawsAgainOutsideTheList) {
@@ -49,19 +49,19 @@ TEST(NewGame, CountsWholeRecordsUpTo32767) {
   f.folder.write("Filmotas.dat", movieList({"UNO", "DOS"}) + std::string(26, '\0'));
   f.titleCount = 2;
   f.start('A', 2);
-  EXPECT_EQ(f.game.intRegistros, 2);
-  EXPECT_EQ(f.game.strPelícula, "DOS");
+  EXPECT_EQ(f.game.titleCount(), 2);
+  EXPECT_EQ(f.game.title(), "DOS");
 
   const std::string list(32767 * 52, '\0');
   f.folder.write("Filmotas.dat", list);
   f.titleCount = 32767;
   f.nextGame('A', 32767);
   f.game.NuevaPartida();
-  EXPECT_EQ(f.game.intRegistros, 32767);
+  EXPECT_EQ(f.game.titleCount(), 32767);
   f.folder.write("Filmotas.dat", list + record("X", 52));   // one more
   f.game.NuevaPartida();
   EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 6:\r\n\r\nDesbordamiento", "Error", 16}));
-  EXPECT_EQ(f.game.strPelícula, "");
+  EXPECT_EQ(f.game.title(), "");
   EXPECT_EQ(cells(f), "");
 }
 
