@@ -14,7 +14,7 @@ using namespace testing;
 const std::string kWon = "¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?";
 const std::string kOver = "La película era: Mono azul\r\n\r\n¿Quieres jugar otra vez?";
 
-// The verdict shows behind the play-again box; Yes starts the next game at once.
+// The verdict shows behind the play-again box; Yes starts the next game, clean.
 TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
   const struct { std::vector<const char*> said; const char* last; ShownBox box; const char* verdict; } cases[] = {
       {{"m", "n", "z", "l", "o"}, "u", {kWon, "¿Otra vez?", 36}, "¡Correcto!"},
@@ -28,9 +28,10 @@ TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
     f.game.setTxtIntroducir(c.last);
     EXPECT_EQ(f.boxes.shown, Boxes{c.box});
     EXPECT_EQ(verdict, c.verdict);
-    // The next game starts afresh.
-    EXPECT_EQ(std::tuple(f.game.rules().misses(), cells(f), f.m().panelText(2)),
-              std::tuple(0, std::string("-O-"), std::string("Letras no acertadas: ")));
+    // The next game starts afresh: no letter, verdict or wait of the last one is left.
+    EXPECT_EQ(std::tuple(f.game.rules().misses(), cells(f), f.m().panelText(2), f.m().panelText(1),
+                         f.m().txtIntroducir, f.m().tmrContadorInterval),
+              std::tuple(0, std::string("-O-"), std::string("Letras no acertadas: "), "", "", 0));
     EXPECT_EQ(f.m().piezaVisible, (std::array<bool, kPieceCount>{}));
     EXPECT_EQ(f.folder.read("Temp.dat"), record("O", 3) + record("o", 3));
   }

@@ -88,6 +88,25 @@ TEST(LetterGuess, LetterTheScratchFileCannotRecordDoesNotCount) {
   EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + std::string(3, '\0') + record("m", 3));
 }
 
+// The option boxes clicked during a game judge the next letter: vowels are refused only
+// while unchecked, case is ignored only while checked.
+TEST(LetterGuess, OptionsClickedDuringAGameJudgeTheNextLetter) {
+  const struct { std::string config; bool vowelsBox; int state; const char* letter; const char* cells; } cases[] = {
+      {settingsFile("1", "1", "0"), true, 0, "o", "---- a---"}, {settingsFile("1", "1", "0"), false, 1, "m", "M--- a---"},
+      {settingsFile("1", "0", "1"), true, 2, "o", "-o-o a---"}, {settingsFile("1", "0", "1"), false, 2, "m", "---- a---"}};
+  for (const auto& c : cases) {
+    MonoAzul f(c.config);
+    if (c.vowelsBox) {
+      f.game.setChkSePuedenVocales(c.state);
+    } else {
+      f.game.setChkMayusculas(c.state);
+    }
+    f.game.setTxtIntroducir(c.letter);
+    EXPECT_EQ(cells(f), c.cells) << c.letter << " " << c.state;
+    EXPECT_EQ(f.boxes.shown.size(), c.state == 0 ? 1u : 0u);
+  }
+}
+
 // The pieces in their order: the four posts, head, body, both legs, both arms.
 TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
   MonoAzul f;

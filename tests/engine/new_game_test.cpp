@@ -16,6 +16,7 @@ int drawn(int count, std::vector<float> draws) {
   draws.push_back(0.0f);   // the vowel
   f.random.script(draws);
   f.game.Form_Load();
+  EXPECT_EQ(f.random.reseeds, f.random.draws);   // each draw from the clock afresh
   return f.game.drawnRecord();
 }
 
