@@ -21,7 +21,7 @@ class FrmAyuda {
  public:
   using Observer = std::function<void(HelpControl, int index)>;
 
-  // `folder` is the program's folder, where "Ayuda.dat" lies. Keep one object for the
+  // `folder` is where "Ayuda.dat" lies. Keep one object for the
   // whole run: the entries it has read outlive every closing of the window.
   FrmAyuda(DataFolder folder, MessageBoxPort& boxes);
 

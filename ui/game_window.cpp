@@ -63,10 +63,10 @@ QString gallowsName(int misses) {
 
 }  // namespace
 
-GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
+GameWindow::GameWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent, kWindowFlags),
       boxes_(this),
-      game_(QFile::encodeName(programFolder).toStdString(), boxes_, random_, *this),
+      game_(QFile::encodeName(dataFolder).toStdString(), boxes_, random_, *this),
       helpFolder_(game_.dataFolder()) {
   registerIcons();
   nameControl(*this, "frmFilmotas");

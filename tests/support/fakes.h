@@ -1,5 +1,5 @@
 #pragma once
-// Scripted stand-ins for the engine's ports, and a temporary program folder.
+// Scripted stand-ins for the engine's ports, and a temporary data folder.
 #include <deque>
 #include <filesystem>
 #include <functional>
