@@ -123,19 +123,23 @@ TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
   }
 }
 
+// The letter box is drawn again only when the game empties it: the player's letter is
+// on screen already.
 TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
   MonoAzul f;
+  int letterBoxDrawn = 0, ticks = 0;
+  f.game.setObserver([&](Control c, int) { letterBoxDrawn += c == Control::txtIntroducir; });
   for (const auto& [seconds, interval] : {std::pair{0, 1}, {10, 10001}}) {
     f.game.setSldRapidez(seconds);
     f.game.setTxtIntroducir("x");   // judged the first time, repeated the second: armed both times
-    EXPECT_EQ(f.m().tmrContadorInterval, interval);
+    EXPECT_EQ(std::tuple(f.m().tmrContadorInterval, letterBoxDrawn), std::tuple(interval, ticks));
     f.game.tmrContador_Timer();
-    EXPECT_EQ(std::tuple(f.m().txtIntroducir, f.m().panelText(1), f.m().tmrContadorInterval),
-              std::tuple("", "", 0));
+    ++ticks;
+    EXPECT_EQ(std::tuple(f.m().txtIntroducir, f.m().panelText(1), f.m().tmrContadorInterval, letterBoxDrawn),
+              std::tuple("", "", 0, ticks));
   }
   EXPECT_EQ(f.m().lblRapidez, "10 segundos");
 }
-
 
 // Accented capitals pair with their small letters, punctuation with nothing, and a
 // hyphen in the title is a character to be said like any other.
