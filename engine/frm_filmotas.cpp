@@ -2,6 +2,8 @@
 // the player's edits of its controls.
 #include "engine/frm_filmotas.h"
 
+#include <utility>
+
 #include "files/record_file.h"
 #include "files/windows1252.h"
 #include "settings/about.h"
@@ -19,18 +21,14 @@ FrmFilmotas::FrmFilmotas(std::string dataFolder, MessageBoxPort& boxes, RandomSo
 // the exit operation.
 void FrmFilmotas::handle(const std::function<void()>& body) {
   if (closed_) return;
-  if (busy_) {
-    body();
-    return;
-  }
-  busy_ = true;
+  const bool inside = std::exchange(busy_, true);
   try {
     body();
   } catch (const Failure& f) {
     showGeneralError(f);
   }
-  busy_ = false;
-  if (tickHeld_ && !closed_) {
+  busy_ = inside;
+  if (!inside && tickHeld_ && !closed_) {
     tickHeld_ = false;
     tmrContador_Timer();
   }

@@ -1,6 +1,9 @@
 // NuevaPartida: count the list, draw a title, give a vowel away, lay the title out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "engine/system_random.h"
 #include "support/fakes.h"
 
 namespace filmotas {
@@ -25,6 +28,19 @@ TEST(NewGame, DrawRoundsHalfToEvenAndDrawsAgainOutsideTheList) {
   EXPECT_EQ(drawn(4, {0.875f}), 4);         // 3.5
   EXPECT_EQ(drawn(4, {0.65f}), 3);          // 2.6
   EXPECT_EQ(drawn(2, {0.25f, 0.99f}), 2);   // 0.5 rounds to 0: drawn again
+}
+
+// Each game's draws start afresh: a reseeded source leaves the sequence it was on, which
+// a copy that was not reseeded goes on drawing.
+TEST(SystemRandom, ReseedingLeavesTheSequenceItWasOn) {
+  SystemRandom kept;
+  SystemRandom reseeded = kept;
+  reseeded.reseed();
+  std::vector<float> keptDraws(12), reseededDraws(4);
+  for (float& r : keptDraws) r = kept.next();
+  for (float& r : reseededDraws) r = reseeded.next();
+  EXPECT_EQ(std::search(keptDraws.begin(), keptDraws.end(), reseededDraws.begin(), reseededDraws.end()), keptDraws.end());
+  for (float r : keptDraws) EXPECT_TRUE(r >= 0.0f && r < 1.0f) << r;
 }
 
 TEST(VowelLayout, GivenVowelShowsInTheTitlesCaseAndAllElseButSpacesHides) {

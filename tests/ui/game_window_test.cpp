@@ -97,6 +97,9 @@ class GameWindowTest : public QObject {
     }
     ui::GallowsWidget gallows;
     gallows.resize(73, 73);
+    QPalette light = gallows.palette();   // the scheme's text colour, not a fixed black
+    light.setColor(QPalette::WindowText, Qt::darkRed);
+    gallows.setPalette(light);
     const QRect head = ui::GallowsWidget::headRect();
     for (int p = 0; p < kPieceCount; ++p) {
       const auto piece = static_cast<Piece>(p);
