@@ -62,7 +62,7 @@ class GameWindowTest : public QObject {
   void cleanup() { window.reset(); }
 
   // The window grows to bring the options panel into view, above the status bar when that
-  // is shown. Tab visits only the controls in view; hiding the options with the focus on
+  // is shown; the status bar's last two panels keep the width of their longest texts. Tab visits only the controls in view; hiding the options with the focus on
   // one of them gives the focus to the letter box.
   void displayTogglesShowTheOptionsTheStatusBarAndTheTabChain() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -80,6 +80,10 @@ class GameWindowTest : public QObject {
       QCOMPARE(step.options ? options.bottom() < client->height() : options.top() >= client->height(), true);
       QCOMPARE(client->geometry().bottom() + 1, step.bar ? window->statusBar()->geometry().top() : window->height());
       QCOMPARE(window->statusBar()->isVisible(), step.bar);
+      for (const char* fitted : {"stbBarraDeEstado.Panels(2)", "stbBarraDeEstado.Panels(3)"}) {   // the verdict takes the rest
+        const auto* panel = find<QLabel>(fitted);
+        QVERIFY2(!step.bar || panel->width() == panel->minimumWidth(), fitted);
+      }
       QCOMPARE(action("mnuOpcionesVerBarra")->isChecked(), step.bar);
       if (!step.options) QCOMPARE(QApplication::focusWidget(), find<QWidget>("txtIntroducir"));
       QCOMPARE(tabChain(), step.options ? withOptions : inView);
