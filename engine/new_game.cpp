@@ -18,11 +18,10 @@ constexpr const char* kNoTitlesTitle = "No hay filmotas";
 constexpr const char* kVowelPrefix = "Vocal asignada: ";
 constexpr const char* kVowels = "AEIOU";
 
-// The number of whole records; a list longer than 32767 titles overflows (6).
-std::int16_t countTitles(RecordFile& list) {
-  std::int16_t count = 0;
+// Counts the whole records into `count`; a list longer than 32767 titles overflows (6)
+// with the count at its highest.
+void countTitles(RecordFile& list, std::int16_t& count) {
   while (list.skipNext()) raiseCount(count);
-  return count;
 }
 
 }  // namespace
@@ -38,7 +37,8 @@ void FrmFilmotas::startNewGame() {
     try {
       deleteFile(folder_.path(kScratchFile));
     } catch (const Failure& f) {
-      if (f.number() != failure::kFileNotFound) throw;   // first run: nothing to delete
+      if (f.number() == failure::kFileAlreadyOpen) return;   // held by the system: the game goes on
+      if (f.number() != failure::kFileNotFound) throw;       // first run: nothing to delete
     }
     announceEnd(GameResult::abandoned);
     rules_.stop();   // from here on the old game is gone
@@ -49,7 +49,7 @@ void FrmFilmotas::startNewGame() {
     std::string title;
     {
       RecordFile list(folder_.path(kMovieListFile), kMovieRecordLength);
-      titleCount_ = countTitles(list);
+      countTitles(list, titleCount_);
       if (titleCount_ < 1) {
         boxes_.show(kNoTitlesText, kNoTitlesTitle, box::kExclamation);
       } else {
