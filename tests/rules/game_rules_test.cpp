@@ -29,12 +29,12 @@ std::string board(const GameRules& game) {
 }
 
 struct Game {
-  const char* title;
+  std::string title;
   char vowel;
   JudgingOptions options;
   std::vector<std::string> letters;
   std::vector<std::string> verdicts;
-  const char* board;
+  std::string board;
 };
 
 constexpr JudgingOptions kDefaults{};                  // vowels refused, case ignored
@@ -54,8 +54,9 @@ TEST(GameRules, LettersInVerdictsOut) {
       // Real Windows-1252 pairs: "!" is no "A", "á" uncovers "Á"; a hyphen is said like a letter.
       {"\xC1LAMO-M\xC1S!", 'E', kVowels, {"!", "\xE1", "l", "a", "m", "o", "s", "-"},
        {"hit 10", "hit 1 8", "hit 2", "hit 3", "hit 4 7", "hit 5", "hit 9", "hit 6 won"}, "\xC1LAMO-M\xC1S!"},
-      // Shown whole from the start (spaces and the given vowel): the first verdict wins.
-      {"A a", 'A', kDefaults, {"x"}, {"miss (1) won"}, "A a"},
+      // Shown whole from the start (blanks, a code 0 among them, and the given vowel): the
+      // first verdict wins.
+      {std::string("A a\0", 4), 'A', kDefaults, {"x"}, {"miss (1) won"}, std::string("A a\0", 4)},
       {"", 'U', kDefaults, {"k"}, {"miss (1) won"}, ""},
       // Characters no file can hold arrive empty; accented vowels are letters.
       {"Caf\xE9", 'I', kDefaults, {"", "\xE9", "\xC9"}, {"not a letter", "hit 4", "repeated"}, "---\xE9"},
