@@ -124,11 +124,14 @@ TEST(GameRules, OnlyTheExactTitleAnswersRightAndAnyAnswerEndsTheGame) {
   EXPECT_EQ(empty.judgeAnswer(std::string()), AnswerVerdict::right);
 }
 
-// Each code with its partner, then codes with none: ÷ × ß among them.
+// Small and capital letters pair both ways (a z à á þ š œ ž ÿ); ÷ × ß and the rest have none.
 TEST(PartnerCode, OnlyRealCasePairs) {
-  const std::string pairs = "aAZz\xE1\xC1\xC1\xE1\x9A\x8A\xFF\x9F";
-  for (std::size_t i = 0; i < pairs.size(); i += 2)
-    EXPECT_EQ(partnerCode(std::uint8_t(pairs[i])), std::uint8_t(pairs[i + 1])) << int(pairs[i]);
+  const std::string pairs = "aAzZ\xE0\xC0\xE1\xC1\xFE\xDE\x9A\x8A\x9C\x8C\x9E\x8E\xFF\x9F";
+  for (std::size_t i = 0; i < pairs.size(); i += 2) {
+    const auto small = std::uint8_t(pairs[i]), capital = std::uint8_t(pairs[i + 1]);
+    EXPECT_EQ(std::pair(partnerCode(small), partnerCode(capital)), std::pair(std::optional(capital), std::optional(small)))
+        << int(small);
+  }
   for (const char none : std::string("!-0\xF7\xD7\xDF")) EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
 }
 
