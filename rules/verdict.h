@@ -9,7 +9,8 @@ enum class Judged {
   notALetter,     // a character no data file could hold
   vowelRefused,   // a plain vowel while vowels may not be said
   repeated,       // said before in this game, in either case (it may still uncover cells)
-  hit,            // in the title in either case (it uncovers nothing when only the other case is there and case counts)
+  hit,            // in the title in either case; it uncovers nothing when the title has only
+                  // the other case and case counts
   miss,           // not in the title: one more stage of the gallows
 };
 
