@@ -231,9 +231,11 @@ class GameWindowTest : public QObject {
         {"mnuArchivoNuevaPartida", false}, {"mnuArchivoAgregarFilmotas", false}, {"mnuArchivoListaFilmotas", false},
         {"mnuOpcionesMostrarOpciones", false}, {"mnuArchivoSalir", true},
         {"mnuOpcionesVerBarra", true}, {"mnuAyudaAyuda", true}, {"mnuAyudaAcercaDe", true}};
-    QCOMPARE(find<QWidget>("txtResponder")->isVisible(), answering);
+    for (const char* shownWhileAnswering : {"txtResponder", "cmdAceptar", "linSeparación1", "linSeparación2"})
+      QVERIFY2(find<QWidget>(shownWhileAnswering)->isVisible() == answering, shownWhileAnswering);
     QCOMPARE(find<QWidget>("picDibujo")->isVisible(), !answering);
     QCOMPARE(find<QWidget>("txtIntroducir")->isEnabled(), !answering);
+    QCOMPARE(find<QWidget>("fraOpciones")->isEnabled(), !answering);
     for (const auto& [name, enabled] : enabledInAnswerMode)
       QVERIFY2(action(name)->isEnabled() == (enabled || !answering), name);
   }
