@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 constexpr auto kShortLimit = 100ms;
+constexpr uid_t kNobody = 65534;
 
 ino_t inodeOf(int fd) {
   struct stat status {};
@@ -53,8 +54,10 @@ TEST(SocketPlace, OnlyAFolderNoOneElseMayWrite) {
     int runtimeMode;
     int dataMode;
     const char* chosen;    // "runtime", "data" or "" for none
+    bool another = false;  // the runtime folder is another user's (checked when run as root)
   } cases[] = {
       {"run", 0700, 0700, "runtime"},
+      {"run", 0700, 0700, "data", true},
       {"run", 0755, 0777, "runtime"},   // the data folder's mode is no matter then
       {"run", 0775, 0700, "data"},      // others may write: never the runtime folder
       {"run", 01777, 0755, "data"},     // a shared folder like /tmp
@@ -64,10 +67,14 @@ TEST(SocketPlace, OnlyAFolderNoOneElseMayWrite) {
       {"", 0, 0757, ""},
   };
   for (const auto& c : cases) {
+    if (c.another && ::geteuid() != 0) continue;
     Folders folders;
     ::chmod(folders.file("data").c_str(), static_cast<mode_t>(c.dataMode));
     std::string runtime;
     if (*c.runtime) runtime = c.runtimeMode < 0 ? folders.file(c.runtime) : folders.folder(c.runtime, c.runtimeMode);
+    if (c.another) {
+      ASSERT_EQ(::chown(runtime.c_str(), kNobody, kNobody), 0);
+    }
     const auto place = folders.place(runtime);
     const std::string chosen = c.chosen;
     ASSERT_EQ(place.has_value(), !chosen.empty()) << c.runtime << " " << std::oct << c.runtimeMode;
