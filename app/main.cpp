@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "app/command_line.h"
+#include "app/folder_for_qt.h"
 #include "app/folder_hold.h"
 #include "app/raise_request.h"
 #include "app/running_copy.h"
@@ -95,16 +97,21 @@ int leaveToTheRunningCopy(const std::optional<filmotas::app::SocketPlace>& place
   return 0;
 }
 
+void endRightHere() {
+  std::fflush(nullptr);
+  std::_Exit(0);
+}
+
 // A signal ends the game as its close box does: the settings are written and the folder
 // let go. When a box or dialog of the game is waiting for the player inside one of its
 // operations, the program ends right there, so that operation never goes on afterwards.
+// A second signal while the first one closes (a failed write's box is up) ends at once.
 void closeOnSignal(filmotas::ui::GameWindow& window, filmotas::app::FolderHold& hold) {
+  static bool closing = false;
+  if (std::exchange(closing, true)) endRightHere();
   if (!window.game().closed()) window.close();
   hold.release();
-  if (QApplication::activeModalWidget()) {
-    std::fflush(nullptr);
-    std::_Exit(0);
-  }
+  if (QApplication::activeModalWidget()) endRightHere();
   QCoreApplication::exit(0);
 }
 
@@ -133,8 +140,10 @@ int main(int argc, char** argv) {
   auto claim = std::make_unique<filmotas::ui::FolderClaim>(location.playerFolder);
   if (!claim->acquired()) return leaveToTheRunningCopy(place);
 
-  filmotas::ui::GameWindow window(QFile::decodeName(location.playerFolder.c_str()));
-  window.setHelpFolder(QFile::decodeName(location.helpFolder.c_str()));
+  const filmotas::app::FolderForQt playerFolder(location.playerFolder);
+  const filmotas::app::FolderForQt helpFolder(location.helpFolder);
+  filmotas::ui::GameWindow window(playerFolder.name());
+  window.setHelpFolder(helpFolder.name());
   auto answering = place ? std::make_unique<filmotas::app::RunningCopy>(std::move(*place), &window) : nullptr;
   filmotas::app::FolderHold hold(std::move(claim), std::move(answering), window);
   const filmotas::app::SignalClosing onSignals([&] { closeOnSignal(window, hold); });
