@@ -51,7 +51,9 @@ void presentApplication() {
   QApplication::setApplicationVersion(QStringLiteral(FILMOTAS_VERSION));
   QApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
   QIcon icon;
-  for (const int size : kIconSizes) icon.addFile(QStringLiteral(":/app/filmotas-%1.png").arg(size));
+  for (const int size : kIconSizes) {
+    icon.addFile(QStringLiteral(":/app/filmotas-%1.png").arg(size), QSize(size, size));   // read when drawn
+  }
   QApplication::setWindowIcon(icon);
 }
 
