@@ -24,7 +24,6 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 QLabel* figure(QWidget* parent, const char* name) {
   auto* label = new QLabel(parent);
   nameControl(*label, name);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
 
