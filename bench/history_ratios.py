@@ -12,8 +12,8 @@ def main():
     report = json.load(sys.stdin)
     real, cpu = medians(report, "real_time"), medians(report, "cpu_time")   # microseconds
     summary, base = real["history_summary/100000"], real["baseline_read_history/100000"]
-    print(f"history_summary/100000: {summary:.1f} us median, baseline {base:.1f} us, "
-          f"ratio {summary / base:.2f}x (target < 16000 us)")
+    print(f"history_summary/100000: {summary:.1f} us median ({cpu['history_summary/100000']:.1f} us of processor "
+          f"time), baseline {base:.1f} us, ratio {summary / base:.2f}x (target < 16000 us)")
     print(f"history_append: {cpu['history_append']:.1f} us of processor time, "
           f"{real['history_append']:.1f} us with the flush (target < 1000 us of processor time)")
 

@@ -16,7 +16,6 @@ constexpr std::array<std::pair<GameResult, std::string_view>, 5> kResultWords = 
     {GameResult::answerWrong, "fallada"},
     {GameResult::abandoned, "abandonada"},
 }};
-constexpr int kFields = 6;
 constexpr int kLosingMisses = 5;
 
 // Tabs and line breaks would split the line: they become spaces.
@@ -49,17 +48,48 @@ std::optional<std::int64_t> secondsOf(std::string_view text) {
   return seconds;
 }
 
-// Splits at every tab; false when the line has another number of fields.
-bool splitFields(std::string_view line, std::array<std::string_view, kFields>& fields) {
-  for (std::size_t i = 0; i < kFields - 1; ++i) {
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) return false;
-    fields[i] = line.substr(0, tab);
-    line.remove_prefix(tab + 1);
+// Takes a line's fields from left to right, each up to its tab. The short fields are
+// looked through by hand: on a record of many games a search call per field costs more
+// than the field.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view line) : rest_(line) {}
+
+  // The date: 25 characters with an offset, 20 with "Z".
+  bool date(std::string_view& out) {
+    for (const std::size_t length : {kDateLength, kDateLength - 5}) {
+      if (rest_.size() > length && rest_[length] == '\t') return take(length, out);
+    }
+    return false;
   }
-  fields[kFields - 1] = line;
-  return line.find('\t') == std::string_view::npos;
-}
+  // A field of at most `most` characters.
+  bool shortField(std::string_view& out, std::size_t most) {
+    for (std::size_t i = 0; i < rest_.size() && i <= most; ++i) {
+      if (rest_[i] == '\t') return take(i, out);
+    }
+    return false;
+  }
+  bool field(std::string_view& out) {
+    const std::size_t tab = rest_.find('\t');
+    return tab != std::string_view::npos && take(tab, out);
+  }
+  // The last field: the rest of the line, with no tab in it.
+  bool last(std::string_view& out) {
+    out = rest_;
+    return rest_.find('\t') == std::string_view::npos;
+  }
+
+ private:
+  static constexpr std::size_t kDateLength = 25;
+
+  bool take(std::size_t length, std::string_view& out) {
+    out = rest_.substr(0, length);
+    rest_.remove_prefix(length + 1);
+    return true;
+  }
+
+  std::string_view rest_;
+};
 
 }  // namespace
 
@@ -84,14 +114,18 @@ std::string formatLine(const GameLine& game) {
 }
 
 std::optional<GameLine> parseLine(std::string_view line) {
-  std::array<std::string_view, kFields> f;
-  if (!splitFields(line, f) || !isIsoLocalDate(f[0])) return std::nullopt;
-  const auto result = resultOf(f[1]);
+  FieldReader fields(line);
+  std::string_view date, word, missText, letters, secondText, title;
+  if (!fields.date(date) || !fields.shortField(word, 10) || !fields.shortField(missText, 1) ||
+      !fields.field(letters) || !fields.shortField(secondText, 10) || !fields.last(title) || !isIsoLocalDate(date)) {
+    return std::nullopt;
+  }
+  const auto result = resultOf(word);
   if (!result) return std::nullopt;
-  const auto misses = missesOf(f[2], *result);
-  const auto seconds = secondsOf(f[4]);
+  const auto misses = missesOf(missText, *result);
+  const auto seconds = secondsOf(secondText);
   if (!misses || !seconds) return std::nullopt;
-  return GameLine{f[0], *result, *misses, f[3], *seconds, f[5]};
+  return GameLine{date, *result, *misses, letters, *seconds, title};
 }
 
 int readGames(std::string_view bytes, const std::function<void(const GameLine&)>& game) {
