@@ -23,8 +23,7 @@ class AccessibilityBus:
         address = self.daemon.stdout.readline().strip()
         assert address, "the session bus did not start"
         # Qt talks to assistive technology only when asked to, or when one is running.
-        self.env = {"DBUS_SESSION_BUS_ADDRESS": address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-                    "NO_AT_BRIDGE": "0"}
+        self.env = {"DBUS_SESSION_BUS_ADDRESS": address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
         self.launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"], env=dict(server.env, **self.env),
                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
