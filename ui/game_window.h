@@ -8,6 +8,7 @@
 
 #include "engine/frm_filmotas.h"
 #include "engine/system_random.h"
+#include "history/history_recorder.h"
 #include "settings/display_state.h"
 #include "ui/game_window_controls.h"
 #include "ui/game_window_menus.h"
@@ -47,6 +48,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
   virtual void openAddDialog();
   virtual void openListWindow();
   virtual void openHelpWindow();
+  virtual void openStatisticsWindow();   // "&Estadísticas..." (modal)
 
  private:
   // ProgramWindows, in the exit operation's order.
@@ -73,6 +75,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
 
   QtMessageBoxes boxes_;
   SystemRandom random_;
+  HistoryRecorder history_;   // hears the game, so it must outlive it
   FrmFilmotas game_;
   DisplayState display_;
   GameWindowControls controls_;

@@ -42,6 +42,7 @@ GameWindowMenus buildGameWindowMenus(QMenuBar& bar) {
   m.mnuArchivoNuevaPartida = addItem(*m.mnuArchivo, "mnuArchivoNuevaPartida", "&Nueva partida");
   m.mnuArchivoAgregarFilmotas = addItem(*m.mnuArchivo, "mnuArchivoAgregarFilmotas", "&Agregar filmotas");
   m.mnuArchivoListaFilmotas = addItem(*m.mnuArchivo, "mnuArchivoListaFilmotas", "&Lista de filmotas...");
+  m.mnuArchivoEstadisticas = addItem(*m.mnuArchivo, "mnuArchivoEstadisticas", "&Estadísticas...");
   m.mnuArchivoLinea = addSeparator(*m.mnuArchivo, "mnuArchivoLinea");
   m.mnuArchivoSalir = addItem(*m.mnuArchivo, "mnuArchivoSalir", "&Salir");
 

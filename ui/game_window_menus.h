@@ -12,6 +12,7 @@ struct GameWindowMenus {
   QAction* mnuArchivoNuevaPartida = nullptr;
   QAction* mnuArchivoAgregarFilmotas = nullptr;
   QAction* mnuArchivoListaFilmotas = nullptr;
+  QAction* mnuArchivoEstadisticas = nullptr;
   QAction* mnuArchivoLinea = nullptr;
   QAction* mnuArchivoSalir = nullptr;
   QMenu* mnuOpciones = nullptr;

@@ -221,6 +221,7 @@ class GameWindowTest : public QObject {
   void checkAnswerMode(bool answering) const {
     const std::pair<const char*, bool> enabledInAnswerMode[] = {
         {"mnuArchivoNuevaPartida", false}, {"mnuArchivoAgregarFilmotas", false}, {"mnuArchivoListaFilmotas", false},
+        {"mnuArchivoEstadisticas", false},
         {"mnuOpcionesMostrarOpciones", false}, {"mnuArchivoSalir", true},
         {"mnuOpcionesVerBarra", true}, {"mnuAyudaAyuda", true}, {"mnuAyudaAcercaDe", true}};
     QCOMPARE(find<QWidget>("txtResponder")->isVisible(), answering);
