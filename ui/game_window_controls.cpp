@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/gallows_widget.h"
 #include "ui/letter_box_validator.h"
+#include "ui/ticked_slider.h"
 #include "ui/twips.h"
 
 namespace filmotas::ui {
@@ -113,9 +114,8 @@ void buildOptions(QWidget& client, GameWindowControls& c) {
   c.lblRapidezTexto = labelSizedToText(frame, "lblRapidezTexto", "Tiempo de espera:", pointAt(3120, 360));
   c.lblRapidez = labelSizedToText(frame, "lblRapidez", "1 segundos", pointAt(4560, 360));
 
-  c.sldRapidez = place<QSlider>(frame, "sldRapidez", rectAt(3000, 600, 2535, 495));
+  c.sldRapidez = place<TickedSlider>(frame, "sldRapidez", rectAt(3000, 600, 2535, 495));
   c.sldRapidez->setAccessibleName(QStringLiteral("Tiempo de espera"));
-  c.sldRapidez->setOrientation(Qt::Horizontal);
   c.sldRapidez->setRange(0, 10);
   c.sldRapidez->setValue(1);
   c.sldRapidez->setSingleStep(1);
