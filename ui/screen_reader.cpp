@@ -12,6 +12,7 @@ namespace filmotas::ui {
 
 namespace {
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // One pixel in the client area's corner that draws nothing, takes no focus and lets the
 // pointer through: only its showing matters.
 QWidget* makeNotice(QWidget& client) {
@@ -24,6 +25,7 @@ QWidget* makeNotice(QWidget& client) {
   notice->hide();
   return notice;
 }
+#endif
 
 }  // namespace
 
