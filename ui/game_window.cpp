@@ -19,6 +19,7 @@
 #include "ui/control_names.h"
 #include "ui/fonts.h"
 #include "ui/gallows_widget.h"
+#include "ui/screen_reader.h"
 #include "ui/status_bar.h"
 #include "ui/twips.h"
 
@@ -90,10 +91,13 @@ GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
   game_.subscribe(history_);
   connectControls();
   connectMenus();
+  screenReader_ = std::make_unique<ScreenReader>(game_, controls_, *menus_.mnuAyudaLeerTablero);
   showEverything();
   showDisplayState();
   controls_.txtIntroducir->setFocus();
 }
+
+GameWindow::~GameWindow() = default;
 
 void GameWindow::setHelpFolder(const QString& folder) {
   helpFolder_ = DataFolder(QFile::encodeName(folder).toStdString());

@@ -19,6 +19,7 @@ class QTimer;
 
 namespace filmotas::ui {
 
+class ScreenReader;
 class StatusBar;
 
 class GameWindow : public QMainWindow, private ProgramWindows {
@@ -26,6 +27,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
  public:
   // `programFolder` holds the data files: the program's own folder, or the player's when installed.
   explicit GameWindow(const QString& programFolder, QWidget* parent = nullptr);
+  ~GameWindow() override;
 
   // The folder whose help file the help window reads, when it is not the data files' own.
   void setHelpFolder(const QString& folder);
@@ -86,6 +88,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
   std::function<void()> helpWindowCloser_;
   DataFolder helpFolder_;
   std::unique_ptr<HelpWindow> helpWindow_;   // made at the first "&Ayuda", kept for the run
+  std::unique_ptr<ScreenReader> screenReader_;   // what the game tells a screen reader
 };
 
 }  // namespace filmotas::ui
