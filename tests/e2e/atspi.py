@@ -89,6 +89,11 @@ def find(root, predicate):
     return _pyatspi().findDescendant(root, predicate) if not predicate(root) else root
 
 
+def find_all(root, predicate):
+    """Every object under root (root left out) for which predicate holds."""
+    return _pyatspi().findAllDescendants(root, predicate)
+
+
 def _pyatspi():
     import pyatspi
     return pyatspi

@@ -18,15 +18,17 @@ def test_sigterm_writes_the_changed_options_and_changes_nothing_else():
         letters = (folder / "Temp.dat").read_bytes()   # the vowel given away, in both cases
         given = letters[2:3].decode().lower()
         vowel = next(v for v in "aeiou" if v != given)
-        # The options panel shown, then back from the letter box to the last of its controls,
-        # "Se pueden decir vocales", ticked; the letter box again takes a vowel, which the game
-        # records only once vowels may be said, so every key has been taken before the signal.
-        program.keys(game, "alt+o", "m", "shift+Tab", "space", "Tab", vowel)
+        # The options panel shown, then back from the letter box past the slider to "Se pueden
+        # decir vocales", ticked; the letter box again takes a vowel, which the game records
+        # only once vowels may be said, so every key has been taken before the signal.
+        program.keys(game, "alt+o", "m", "shift+Tab", "shift+Tab", "space", "Tab", "Tab", vowel)
         h.wait_for("the vowel", lambda: len((folder / "Temp.dat").read_bytes()) == len(letters) + 3)
         before = {name: (folder / name).read_bytes() for name in ("Filmotas.dat", "Temp.dat")}
         program.signal(signal.SIGTERM)
         assert program.wait_exit() == 0, "exit code after SIGTERM"
         assert (folder / "Config.dat").read_bytes() == h.settings(1, 1, 1), "Config.dat holds the changed option"
         assert {name: (folder / name).read_bytes() for name in before} == before, "the list and the game's letters"
-        assert sorted(os.listdir(folder)) == ["Config.dat", "Filmotas.dat", "Temp.dat"], "nothing left behind"
+        assert sorted(os.listdir(folder)) == ["Config.dat", "Filmotas.dat", "Historial.tsv", "Temp.dat"], "nothing left behind"
+        kept = (folder / "Historial.tsv").read_text().splitlines()[1:]
+        assert [line.split("\t")[1] for line in kept] == ["abandonada"], "the game the signal ended, kept as abandoned"
         assert os.listdir(session.folder) == ["filmotas"], "nothing beside the program"
