@@ -1,11 +1,15 @@
 // Judging and appending the lines of an imported text file.
 #include "movielist/list_import.h"
 
-#include <unordered_set>
+#include <string_view>
+#include <unordered_map>
 
 #include "files/data_folder.h"
+#include "files/line_reader.h"
 #include "files/utf8.h"
+#include "files/utf8_file.h"
 #include "files/windows1252.h"
+#include "movielist/counted.h"
 #include "movielist/title_entry.h"
 #include "movielist/title_fold.h"
 
@@ -14,76 +18,133 @@ namespace filmotas {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// A line longer than this can be no title (50 characters of at most 4 bytes, and the
+// byte-order mark on the first line); only its start is kept.
+constexpr std::size_t kLineKept = 4 * kTitleMaxLength + kByteOrderMark.size();
 
 // Why a line cannot be a title, or nullopt when it can.
-std::optional<SkipReason> refusal(std::string_view line) {
-  if (isBlankTitle(line)) return SkipReason::empty;
-  if (!utf8::decode(line)) return SkipReason::notStorable;
-  if (utf8::length(line) > static_cast<std::size_t>(kTitleMaxLength)) return SkipReason::tooLong;
+std::optional<SkipReason> refusal(std::string_view line, bool cut) {
+  if (!cut && isBlankTitle(line)) return SkipReason::empty;
+  if (cut || utf8::length(line) > static_cast<std::size_t>(kTitleMaxLength)) return SkipReason::tooLong;
   if (!isAcceptableTitleText(line)) return SkipReason::notStorable;
   return std::nullopt;
 }
 
-}  // namespace
-
-std::vector<std::string_view> textLines(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.push_back(line);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-  return lines;
-}
-
-ImportReport importTitles(std::string_view text, const ListSnapshot& list, const AppendTitle& append) {
-  ImportReport report;
-  std::unordered_set<std::string> known;
-  for (std::int32_t i = 0; i < list.size(); ++i) {
-    if (list.state(i) == RecordState::title) known.emplace(list.folded(i));
-  }
-  std::int64_t titles = list.wholeRecords();
-  for (const std::string_view line : textLines(text)) {
-    std::optional<SkipReason> reason = refusal(line);
-    const std::string codes = reason ? std::string() : *windows1252::encode(line);
-    if (!reason && !known.insert(foldTitle(codes)).second) reason = SkipReason::alreadyListed;
-    if (!reason && titles >= kMostTitles) reason = SkipReason::listFull;
-    if (reason) {
-      ++report.skipped[static_cast<std::size_t>(*reason)];
-      continue;
+// The titles known so far, the list's own and those taken from the file, each marked by
+// where it came from; the titles of the file go to the list a batch at a time.
+class Importer {
+ public:
+  Importer(const ListSnapshot& list, const AppendBatch& append, ImportReport& report)
+      : append_(append), report_(report), titles_(list.wholeRecords()) {
+    batch_.reserve(kImportBatch);
+    for (std::int32_t i = 0; i < list.size(); ++i) {
+      if (list.state(i) == RecordState::title) known_.emplace(list.folded(i), false);
     }
-    try {
-      append(codes);
-    } catch (const Failure& f) {
-      report.stoppedBy = f;
+  }
+
+  // Once the list is full nothing more is remembered, so memory stays bounded.
+  void take(std::string_view line, bool cut) {
+    if (const auto reason = refusal(line, cut)) return skip(*reason);
+    std::string codes = *windows1252::encode(line);
+    std::string folded = foldTitle(codes);
+    if (const auto seen = known_.find(folded); seen != known_.end()) {
+      return skip(seen->second ? SkipReason::repeatedInFile : SkipReason::alreadyListed);
+    }
+    if (titles_ >= kMostTitles) return skip(SkipReason::listFull);
+    known_.emplace(std::move(folded), true);
+    batch_.push_back(std::move(codes));
+    ++titles_;
+    if (batch_.size() == kImportBatch) finish();
+  }
+
+  // Writes the titles taken since the last batch.
+  void finish() {
+    if (batch_.empty()) return;
+    append_(batch_);
+    report_.added += static_cast<std::int32_t>(batch_.size());
+    batch_.clear();
+  }
+
+ private:
+  void skip(SkipReason reason) { ++report_.skipped[static_cast<std::size_t>(reason)]; }
+
+  const AppendBatch& append_;
+  ImportReport& report_;
+  std::unordered_map<std::string, bool> known_;   // folded title -> taken from the file
+  std::int64_t titles_;
+  std::vector<std::string> batch_;
+};
+
+// The file is read twice; progress counts both readings.
+void importLines(const std::string& path, Importer& importer, ImportProgress& progress, ImportReport& report) {
+  LineReader lines(path, kLineKept);
+  const std::uint64_t total = 2 * lines.size();
+  const Utf8Scan scan = scanUtf8(path, [&](std::uint64_t read) { return progress.keepGoing(read, total); });
+  report.cancelled = scan.stopped;
+  report.notUtf8Line = scan.badLine;
+  if (scan.stopped || scan.badLine != 0) return;
+  std::uint64_t heard = 0;
+  for (bool first = true; lines.next(); first = false) {
+    std::string_view line = lines.line();
+    if (first && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
+    importer.take(line, lines.cut());
+    if (lines.bytesRead() == heard) continue;
+    heard = lines.bytesRead();
+    if (!progress.keepGoing(total / 2 + heard, total)) {
+      report.cancelled = true;
       break;
     }
-    ++titles;
-    ++report.added;
   }
+  importer.finish();
+}
+
+}  // namespace
+
+ImportReport importTitles(const std::string& path, const ListSnapshot& list, const AppendBatch& append,
+                          ImportProgress& progress) {
+  ImportReport report;
+  Importer importer(list, append, report);
+  try {
+    importLines(path, importer, progress, report);
+  } catch (const Failure& f) {
+    report.stoppedBy = f;
+  } catch (...) {
+    progress.finished();
+    throw;
+  }
+  progress.finished();
   return report;
 }
 
 std::string importReportText(const ImportReport& report) {
-  static constexpr std::array<const char*, kSkipReasons> kReasons = {
-      "vacías o solo con espacios", "de más de 50 caracteres",
-      "con caracteres que no se pueden guardar", "que ya estaban en la lista",
-      "que no caben: la lista admite 32767 filmotas"};
+  struct Reason { const char* one; const char* many; };
+  static constexpr std::array<Reason, kSkipReasons> kReasons = {{
+      {"línea vacía", "líneas vacías"},
+      {"línea de más de 50 caracteres", "líneas de más de 50 caracteres"},
+      {"línea con caracteres que no se pueden guardar", "líneas con caracteres que no se pueden guardar"},
+      {"título ya está en la lista", "títulos ya están en la lista"},
+      {"línea repetida en el archivo", "líneas repetidas en el archivo"},
+      {"título no cabe: la lista admite 32767 filmotas", "títulos no caben: la lista admite 32767 filmotas"}}};
   const std::string crlf = "\r\n";
   std::string text;
   if (report.stoppedBy) text += "La importación se detuvo por un error." + crlf + crlf;
+  if (report.cancelled && !report.stoppedBy) {
+    text += "Importación cancelada: las filmotas añadidas hasta entonces se quedan en la lista." + crlf + crlf;
+  }
   text += "Filmotas añadidas: " + std::to_string(report.added);
   std::int32_t skipped = 0;
   for (const std::int32_t n : report.skipped) skipped += n;
   if (skipped == 0) return text;
   text += crlf + "Líneas omitidas: " + std::to_string(skipped);
   for (std::size_t r = 0; r < kSkipReasons; ++r) {
-    if (report.skipped[r] > 0) text += crlf + "- " + kReasons[r] + ": " + std::to_string(report.skipped[r]);
+    if (report.skipped[r] > 0) text += crlf + "- " + counted(report.skipped[r], kReasons[r].one, kReasons[r].many);
   }
   return text;
+}
+
+std::string notUtf8Text(std::uint64_t line) {
+  return "El archivo no es texto UTF-8 (la línea " + std::to_string(line) +
+         " no lo es) y no se ha importado nada.\r\n\r\nGuárdalo con la codificación UTF-8 y vuelve a importarlo.";
 }
 
 }  // namespace filmotas

@@ -22,6 +22,6 @@ bool isAcceptableTitleText(std::string_view text) {
          windows1252::canEncode(text);
 }
 
-bool isBlankTitle(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool isBlankTitle(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace filmotas
