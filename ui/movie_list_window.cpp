@@ -124,6 +124,8 @@ void MovieListWindow::buildControls() {
 
   lblCuenta_ = new QLabel(this);
   nameControl(*lblCuenta_, "lblCuenta");
+  // As wide as its longest text from the start, so that no count widens the window.
+  lblCuenta_->setMinimumWidth(lblCuenta_->fontMetrics().horizontalAdvance(QStringLiteral("32768 de 32768 registros")));
   cmdCorregir_ = button(this, "cmdCorregir", QStringLiteral("&Corregir"), QStringLiteral("Corregir el título"));
   cmdQuitar_ = button(this, "cmdQuitar", QStringLiteral("&Quitar"), QStringLiteral("Quitar los títulos elegidos"));
   cmdImportar_ = button(this, "cmdImportar", QStringLiteral("&Importar..."), QStringLiteral("Importar títulos"));
@@ -163,7 +165,7 @@ void MovieListWindow::connectControls() {
 
 void MovieListWindow::run() {
   guarded(&MovieListWindow::load)();
-  fitToScreen(*this);
+  centreOverParent(*this);
   exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -15,6 +16,16 @@ const QScreen* screenOf(const QWidget& window) {
   return window.parentWidget() ? window.parentWidget()->screen() : window.screen();
 }
 
+// move() places a window's frame: the frame's corner goes where the whole frame lies in
+// the available area, as near as it can to `centre`.
+void centreWithin(QWidget& window, QPoint centre) {
+  const QRect area = screenOf(window)->availableGeometry();
+  const QSize outer = window.size().grownBy(frameAround(window));
+  const QPoint corner = centre - QPoint(outer.width() / 2, outer.height() / 2);
+  window.move(std::max(std::min(corner.x(), area.right() + 1 - outer.width()), area.left()),
+              std::max(std::min(corner.y(), area.bottom() + 1 - outer.height()), area.top()));
+}
+
 }  // namespace
 
 QMargins frameAround(const QWidget& window) {
@@ -25,21 +36,24 @@ QMargins frameAround(const QWidget& window) {
 }
 
 QSize roomOnScreen(const QWidget& window) {
-  const QMargins frame = frameAround(window);
-  return screenOf(window)->availableGeometry().size().shrunkBy(frame);
+  return screenOf(window)->availableGeometry().size().shrunkBy(frameAround(window));
 }
 
+// The layout is settled first, so that the minimum size it sets is known.
 void fitToScreen(QWidget& window) {
+  if (QLayout* layout = window.layout()) layout->activate();
   window.resize(window.size().boundedTo(roomOnScreen(window)).expandedTo(window.minimumSize()));
 }
 
-// move() places a window's frame, so the frame counts in the centring.
 void centreOnScreen(QWidget& window) {
   fitToScreen(window);
-  const QRect area = screenOf(window)->availableGeometry();
-  const QSize outer = window.size().grownBy(frameAround(window));
-  const QPoint corner = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
-  window.move(std::max(corner.x(), area.left()), std::max(corner.y(), area.top()));
+  centreWithin(window, screenOf(window)->availableGeometry().center());
+}
+
+void centreOverParent(QWidget& window) {
+  if (!window.parentWidget()) return centreOnScreen(window);
+  fitToScreen(window);
+  centreWithin(window, window.parentWidget()->window()->frameGeometry().center());
 }
 
 }  // namespace filmotas::ui

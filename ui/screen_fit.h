@@ -18,11 +18,14 @@ QMargins frameAround(const QWidget& window);
 // the screen it opens on (its parent's screen, for a dialog).
 QSize roomOnScreen(const QWidget& window);
 
-// Shrinks `window` into that room. Its position is left to the toolkit, which places a
-// dialog over its parent and inside the available area.
+// Shrinks `window` into that room; its position is left as it is.
 void fitToScreen(QWidget& window);
 
 // Shrinks `window` into that room and puts it in the centre of the available area.
 void centreOnScreen(QWidget& window);
+
+// Shrinks `window` into that room and puts it over the centre of its parent's window,
+// as near as the available area allows (the centre of the area without a parent).
+void centreOverParent(QWidget& window);
 
 }  // namespace filmotas::ui
