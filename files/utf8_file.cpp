@@ -4,7 +4,6 @@
 #include <memory>
 #include <string_view>
 
-#include "files/utf8.h"
 #include "files/whole_file.h"
 
 namespace filmotas {
@@ -25,16 +24,45 @@ std::size_t wholeSequencesEnd(std::string_view chunk) {
   return chunk.size();
 }
 
-// The lines of `text` judged one by one, so that the first bad one is found; `line`
-// counts on through the line breaks.
-bool allUtf8(std::string_view text, std::uint64_t& line) {
-  while (true) {
-    const std::size_t end = text.find('\n');
-    if (!utf8::decode(text.substr(0, end))) return false;
-    if (end == std::string_view::npos) return true;
-    ++line;
-    text.remove_prefix(end + 1);
+// Length of the UTF-8 sequence that starts `text`, 0 when it is none: the rules of
+// utf8::decode (no overlong forms, no surrogates, nothing past U+10FFFF), without
+// building the characters.
+std::size_t sequenceAt(std::string_view text) {
+  const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;   // where the second byte may lie
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    low = lead == 0xE0 ? 0xA0 : low;
+    high = lead == 0xED ? 0x9F : high;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    low = lead == 0xF0 ? 0x90 : low;
+    high = lead == 0xF4 ? 0x8F : high;
+  } else {
+    return 0;
   }
+  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+// Whether `text` is UTF-8; `line` counts on through its line breaks, up to the first
+// bad sequence when there is one.
+bool allUtf8(std::string_view text, std::uint64_t& line) {
+  for (std::size_t at = 0; at < text.size();) {
+    if (text[at] == '\n') ++line;
+    const std::size_t length = sequenceAt(text.substr(at));
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
 }
 
 }  // namespace

@@ -117,8 +117,8 @@ bool FrmListaFilmotas::importFrom(const std::string& path, ImportProgress& progr
   ImportReport report;
   try {
     reload();
-    report = importTitles(path, list_, [&listPath](const std::vector<std::string>& titles) {
-      ListAppend(listPath).append(titles);
+    report = importTitles(path, list_, [&listPath](std::string_view records) {
+      ListAppend(listPath).appendRecords(records);
     }, progress);
     reload();
   } catch (const Failure& f) {

@@ -13,7 +13,11 @@ ListAppend::ListAppend(const std::string& listPath, AppendCalls calls)
 void ListAppend::append(const std::vector<std::string>& titles) {
   std::string records;
   records.reserve(titles.size() * kMovieRecordLength);
-  for (const std::string& codes : titles) records += movieRecord(codes);
+  for (const std::string& codes : titles) appendMovieRecord(records, codes);
+  appendRecords(records);
+}
+
+void ListAppend::appendRecords(std::string_view records) {
   if (records.empty()) return;
   saveListRest(path_);
   file_.append(records);

@@ -22,6 +22,8 @@ class ListAppend {
   // before anything is written). A failure throws and leaves the list as it was; only
   // the rest's saved copy stays.
   void append(const std::vector<std::string>& titles);
+  // The same for titles already laid out as whole records.
+  void appendRecords(std::string_view records);
 
  private:
   std::string path_;

@@ -1,8 +1,11 @@
 // Judging and appending the lines of an imported text file.
 #include "movielist/list_import.h"
 
+#include <algorithm>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <variant>
 
 #include "files/data_folder.h"
 #include "files/line_reader.h"
@@ -10,6 +13,7 @@
 #include "files/utf8_file.h"
 #include "files/windows1252.h"
 #include "movielist/counted.h"
+#include "movielist/list_rewrite.h"
 #include "movielist/title_entry.h"
 #include "movielist/title_fold.h"
 
@@ -22,57 +26,79 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // byte-order mark on the first line); only its start is kept.
 constexpr std::size_t kLineKept = 4 * kTitleMaxLength + kByteOrderMark.size();
 
-// Why a line cannot be a title, or nullopt when it can.
-std::optional<SkipReason> refusal(std::string_view line, bool cut) {
+// The title's codes, or why the line cannot be a title.
+std::variant<std::string, SkipReason> judge(std::string_view line, bool cut) {
   if (!cut && isBlankTitle(line)) return SkipReason::empty;
   if (cut || utf8::length(line) > static_cast<std::size_t>(kTitleMaxLength)) return SkipReason::tooLong;
-  if (!isAcceptableTitleText(line)) return SkipReason::notStorable;
-  return std::nullopt;
+  auto codes = windows1252::encode(line);
+  if (!codes || !isAcceptableTitleCodes(*codes)) return SkipReason::notStorable;
+  return std::move(*codes);
 }
 
+
 // The titles known so far, the list's own and those taken from the file, each marked by
-// where it came from; the titles of the file go to the list a batch at a time.
+// where it came from; the titles of the file go to the list a batch at a time. The
+// folded titles of the file lie end to end in one string that never grows past what
+// the list can take (so the keys that point into it stay valid).
 class Importer {
  public:
   Importer(const ListSnapshot& list, const AppendBatch& append, ImportReport& report)
       : append_(append), report_(report), titles_(list.wholeRecords()) {
-    batch_.reserve(kImportBatch);
+    known_.reserve(static_cast<std::size_t>(kMostTitles));
+    batch_.reserve(static_cast<std::size_t>(std::max<std::int64_t>(kMostTitles - titles_, 0)) * kMovieRecordLength);
     for (std::int32_t i = 0; i < list.size(); ++i) {
       if (list.state(i) == RecordState::title) known_.emplace(list.folded(i), false);
     }
   }
 
-  // Once the list is full nothing more is remembered, so memory stays bounded.
   void take(std::string_view line, bool cut) {
-    if (const auto reason = refusal(line, cut)) return skip(*reason);
-    std::string codes = *windows1252::encode(line);
-    std::string folded = foldTitle(codes);
-    if (const auto seen = known_.find(folded); seen != known_.end()) {
-      return skip(seen->second ? SkipReason::repeatedInFile : SkipReason::alreadyListed);
+    auto judged = judge(line, cut);
+    if (const auto* reason = std::get_if<SkipReason>(&judged)) return skip(*reason);
+    std::string& codes = std::get<std::string>(judged);
+    const std::string_view folded = fold(codes);
+    const auto [seen, isNew] = known_.try_emplace(folded, true);
+    if (!isNew) return skip(seen->second ? SkipReason::repeatedInFile : SkipReason::alreadyListed);
+    if (titles_ >= kMostTitles) {
+      known_.erase(seen);
+      return skip(SkipReason::listFull);
     }
-    if (titles_ >= kMostTitles) return skip(SkipReason::listFull);
-    known_.emplace(std::move(folded), true);
-    batch_.push_back(std::move(codes));
+    keep(folded.size());
+    appendMovieRecord(batch_, codes);
     ++titles_;
-    if (batch_.size() == kImportBatch) finish();
+    ++batchTitles_;
   }
 
   // Writes the titles taken since the last batch.
   void finish() {
-    if (batch_.empty()) return;
+    if (batchTitles_ == 0) return;
     append_(batch_);
-    report_.added += static_cast<std::int32_t>(batch_.size());
+    report_.added += static_cast<std::int32_t>(batchTitles_);
     batch_.clear();
+    batchTitles_ = 0;
   }
 
  private:
   void skip(SkipReason reason) { ++report_.skipped[static_cast<std::size_t>(reason)]; }
 
+  // The folded title, written after the kept ones; keep() keeps it there for good.
+  // (Once the list is full nothing more is kept, so memory stays bounded.)
+  std::string_view fold(std::string_view codes) {
+    foldInto(codes, taken_.get() + used_);
+    return {taken_.get() + used_, codes.size()};
+  }
+  std::string_view keep(std::size_t length) {
+    used_ += length;
+    return {taken_.get() + used_ - length, length};
+  }
+
   const AppendBatch& append_;
   ImportReport& report_;
-  std::unordered_map<std::string, bool> known_;   // folded title -> taken from the file
+  std::unordered_map<std::string_view, bool> known_;   // folded title -> taken from the file
+  std::unique_ptr<char[]> taken_ = std::make_unique_for_overwrite<char[]>(kMostTitles * kTitleMaxLength);
+  std::size_t used_ = 0;
   std::int64_t titles_;
-  std::vector<std::string> batch_;
+  std::string batch_;   // whole records, at most the list's worth
+  std::size_t batchTitles_ = 0;
 };
 
 // The file is read twice; progress counts both readings.
@@ -84,12 +110,17 @@ void importLines(const std::string& path, Importer& importer, ImportProgress& pr
   report.notUtf8Line = scan.badLine;
   if (scan.stopped || scan.badLine != 0) return;
   std::uint64_t heard = 0;
+  std::uint64_t written = 0;
   for (bool first = true; lines.next(); first = false) {
     std::string_view line = lines.line();
     if (first && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
     importer.take(line, lines.cut());
     if (lines.bytesRead() == heard) continue;
     heard = lines.bytesRead();
+    if (heard - written >= kImportBatchBytes) {
+      importer.finish();
+      written = heard;
+    }
     if (!progress.keepGoing(total / 2 + heard, total)) {
       report.cancelled = true;
       break;

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "files/failure.h"
 #include "movielist/list_snapshot.h"
@@ -37,17 +37,20 @@ class ImportProgress {
   virtual void finished() = 0;
 };
 
-// Appends a batch of titles (Windows-1252) behind the list's last whole record; throws
-// Failure, leaving the list as it was before the batch.
-using AppendBatch = std::function<void(const std::vector<std::string>& titles)>;
+// Appends a batch of whole records behind the list's last whole record; throws Failure,
+// leaving the list as it was before the batch.
+using AppendBatch = std::function<void(std::string_view records)>;
 
-// Titles written per batch: each batch is one write and one flush.
-inline constexpr std::size_t kImportBatch = 8192;
+// The titles taken are written as a batch, one write and one flush, each time this much
+// more of the file has been read, and at the end: an import of a whole list's worth of
+// titles goes to the disk at once, a long file's titles a batch at a time.
+inline constexpr std::uint64_t kImportBatchBytes = 4 << 20;
 
 // Imports the lines of the file at `path` into `list` (as it is before the import)
 // through `append`. A title already in the list, or earlier in the file, ignoring case
 // and accents, is left out, and so is every title past the 32767th. A failure, a
-// cancel or a file that is not UTF-8 stops the import; the batches written stay.
+// cancel or a file that is not UTF-8 stops the import; the batches written stay, and a
+// cancel writes the titles taken so far.
 ImportReport importTitles(const std::string& path, const ListSnapshot& list, const AppendBatch& append,
                           ImportProgress& progress);
 

@@ -6,12 +6,17 @@
 
 namespace filmotas {
 
-std::string movieRecord(std::string_view codes) {
+void appendMovieRecord(std::string& out, std::string_view codes) {
   if (codes.size() > static_cast<std::size_t>(kMovieRecordLength - 2)) throw Failure(failure::kBadRecordLength);
-  std::string record(kMovieRecordLength, '\0');
-  record[0] = static_cast<char>(codes.size() & 0xFF);
-  record[1] = static_cast<char>(codes.size() >> 8);
-  record.replace(2, codes.size(), codes);
+  out += static_cast<char>(codes.size() & 0xFF);
+  out += static_cast<char>(codes.size() >> 8);
+  out += codes;
+  out.append(kMovieRecordLength - 2 - codes.size(), '\0');
+}
+
+std::string movieRecord(std::string_view codes) {
+  std::string record;
+  appendMovieRecord(record, codes);
   return record;
 }
 

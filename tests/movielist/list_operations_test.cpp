@@ -95,24 +95,11 @@ TEST_F(ListWindow, CorrectionRewritesOneRecordOrChangesNothing) {
   EXPECT_EQ(list(), movieList({"Amélie", "AMELIE"}) + kPadded + kDamaged + movieList({"amelie 2", "Ran"}));
 }
 
-std::vector<std::string> numberedTitles(int count) {
-  std::vector<std::string> titles;
-  for (int i = 0; i < count; ++i) titles.push_back("T" + std::to_string(i));
-  return titles;
-}
-
-std::string lines(const std::vector<std::string>& titles) {
-  std::string text;
-  for (const auto& t : titles) text += t + "\n";
-  return text;
-}
-
 // Each acceptable line appended, a batch at a time; the report counts the others by
 // reason, and a write failure stops the import after the batches already written.
 TEST_F(ListWindow, ImportAppendsAcceptableTitlesAndReportsTheOthers) {
   const std::string almostFull(32766 * 52, '\0');
-  const auto many = numberedTitles(static_cast<int>(kImportBatch) + 8);
-  const auto firstBatch = std::vector<std::string>(many.begin(), many.begin() + static_cast<long>(kImportBatch));
+  const std::string longLine(kImportBatchBytes, 'x');   // the first batch is written after it
   const struct { std::string list, text; rlim_t room; std::string after; std::size_t boxes; std::string report; } cases[] = {
       {movieList({"Amélie"}),
        "\xEF\xBB\xBF" "AMELIE\r\nRan\n\n   \r\n\t \t\n" + std::string(51, 'x') + "\n" + std::string(300, 'y') +
@@ -123,8 +110,9 @@ TEST_F(ListWindow, ImportAppendsAcceptableTitlesAndReportsTheOthers) {
        "- 1 título ya está en la lista\r\n- 3 líneas repetidas en el archivo"},
       {movieList({"Amélie"}), "Uno\nDos\nTres\n", 52 + 100, movieList({"Amélie"}), 2,
        "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: 0"},
-      {movieList({"Amélie"}), lines(many), 52 + 52 * kImportBatch + 100, movieList({"Amélie"}) + movieList(firstBatch), 2,
-       "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: " + std::to_string(kImportBatch)},
+      {movieList({"Amélie"}), "Uno\nDos\n" + longLine + "\nTres\n", 52 * 3 + 30, movieList({"Amélie", "Uno", "Dos"}), 2,
+       "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: 2\r\nLíneas omitidas: 1\r\n"
+       "- 1 línea de más de 50 caracteres"},
       {almostFull, "Uno\n \nDos\nTres\nuno\n", RLIM_INFINITY, almostFull + movieList({"Uno"}), 1,
        "Filmotas añadidas: 1\r\nLíneas omitidas: 4\r\n- 1 línea vacía\r\n- 1 línea repetida en el archivo\r\n"
        "- 2 títulos no caben: la lista admite 32767 filmotas"}};
