@@ -17,6 +17,10 @@ constexpr const char* kListFullText =
 }  // namespace
 
 bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
+  return runHandler(game_.messageBoxes(), [&] { return append(txtIntroducir); });
+}
+
+bool FrmAgregar::append(const std::string& txtIntroducir) {
   if (isBlankTitle(txtIntroducir)) {
     game_.messageBoxes().beep();   // an empty title could only ever be a miss and a win at once
     return false;
@@ -27,7 +31,7 @@ bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
                               kAddDialogTitle, box::kExclamation);
     return false;
   }
-  return runHandler(game_.messageBoxes(), [&] { return appendToList(*codes); });
+  return appendToList(*codes);
 }
 
 // The position comes from the file as it is now, so a stale count can neither overwrite

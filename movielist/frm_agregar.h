@@ -32,11 +32,12 @@ class FrmAgregar {
   //   pueden guardar: " and those characters (code 48);
   // - the list already holds 32767 titles (code 48);
   // - the list cannot be opened or written (read-only, full disk, a folder of that
-  //   name, a title longer than 50 characters), or its rest cannot be saved: the
-  //   general error box.
+  //   name, a title longer than 50 characters), or its rest cannot be saved, or
+  //   anything else fails: the general error box.
   bool cmdAceptar_Click(const std::string& txtIntroducir);
 
  private:
+  bool append(const std::string& txtIntroducir);
   // Writes the encoded title behind the list's last whole record; false when the
   // list is full. Failures of the file reach the caller.
   bool appendToList(const std::string& codes);

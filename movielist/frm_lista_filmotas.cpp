@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "files/windows1252.h"
+#include "movielist/counted.h"
 #include "movielist/handler_guard.h"
 #include "movielist/list_append.h"
 #include "movielist/list_export.h"
@@ -56,6 +57,12 @@ std::vector<std::int32_t> FrmListaFilmotas::shownEntries(std::string_view typed,
     }
     return filterEntries(list_, typed, duplicatesOnly ? &duplicates_ : nullptr);
   });
+}
+
+std::string FrmListaFilmotas::countCaption(std::size_t shown) const {
+  const auto total = static_cast<std::int64_t>(list_.size());
+  const std::string all = counted(total, "registro", "registros");
+  return static_cast<std::int64_t>(shown) == total ? all : std::to_string(shown) + " de " + all;
 }
 
 bool FrmListaFilmotas::refusesTitle(const std::string& title) {

@@ -37,6 +37,8 @@ class FrmListaFilmotas {
 
   // The entries that show for the filter box's text (UTF-8) and the duplicates box.
   std::vector<std::int32_t> shownEntries(std::string_view typed, bool duplicatesOnly);
+  // The count under the list: "1 registro", "12 registros", "3 de 12 registros".
+  std::string countCaption(std::size_t shown) const;
 
   // Each of these returns true when the list changed. On false the list and the window
   // are as before, and the player has been told why, unless he said no. A write that

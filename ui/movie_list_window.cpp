@@ -17,7 +17,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "movielist/counted.h"
 #include "movielist/handler_guard.h"
 #include "movielist/title_entry.h"
 #include "ui/control_names.h"
@@ -184,9 +183,7 @@ void MovieListWindow::refresh() {
   const int row = lstFilmotas_->currentIndex().row();
   model_->refresh(txtBuscar_->text(), chkDuplicados_->isChecked());
   const int shown = model_->rowCount();
-  const int total = lista_.list().size();
-  lblCuenta_->setText(shown == total ? QString::fromStdString(counted(total, "registro", "registros"))
-                                     : QStringLiteral("%1 de %2 registros").arg(shown).arg(total));
+  lblCuenta_->setText(QString::fromStdString(lista_.countCaption(static_cast<std::size_t>(shown))));
   if (shown > 0) lstFilmotas_->setCurrentIndex(model_->index(std::clamp(row, 0, shown - 1), 0));
 }
 

@@ -57,6 +57,20 @@ TEST_F(ListWindow, ShowsEveryRecordAndFiltersIgnoringCaseAndAccents) {
   for (const auto& c : cases) EXPECT_EQ(window.shownEntries(c.typed, c.onlyDuplicates), c.shown) << c.typed;
 }
 
+// "1 registro", "1 byte": every count agrees with its number.
+TEST_F(ListWindow, CountsReadRightInTheSingular) {
+  const struct { std::string list; std::size_t shown; const char* count; const char* last; } cases[] = {
+      {movieList({"UNO"}), 1, "1 registro", "UNO"},
+      {movieList({"UNO"}) + "x", 2, "2 registros", "[Registro incompleto: 1 byte]"},
+      {movieList({"UNO"}) + "x", 1, "1 de 2 registros", "[Registro incompleto: 1 byte]"}};
+  for (const auto& c : cases) {
+    game.folder.write("Filmotas.dat", c.list);
+    window.Form_Load();
+    EXPECT_EQ(window.countCaption(c.shown), c.count);
+    EXPECT_EQ(window.list().caption(window.list().size() - 1), c.last);
+  }
+}
+
 TEST_F(ListWindow, RemoveAsksHowManyAndCountsAtOnce) {
   window.Form_Load();
   EXPECT_FALSE(window.remove({}));   // nothing selected: no question
