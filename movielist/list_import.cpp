@@ -35,11 +35,10 @@ std::variant<std::string, SkipReason> judge(std::string_view line, bool cut) {
   return std::move(*codes);
 }
 
-
 // The titles known so far, the list's own and those taken from the file, each marked by
 // where it came from; the titles of the file go to the list a batch at a time. The
-// folded titles of the file lie end to end in one string that never grows past what
-// the list can take (so the keys that point into it stay valid).
+// folded titles of the file lie end to end in one buffer that holds what the list can
+// take, so the keys that point into it stay valid.
 class Importer {
  public:
   Importer(const ListSnapshot& list, const AppendBatch& append, ImportReport& report)
@@ -86,10 +85,7 @@ class Importer {
     foldInto(codes, taken_.get() + used_);
     return {taken_.get() + used_, codes.size()};
   }
-  std::string_view keep(std::size_t length) {
-    used_ += length;
-    return {taken_.get() + used_ - length, length};
-  }
+  void keep(std::size_t length) { used_ += length; }
 
   const AppendBatch& append_;
   ImportReport& report_;
