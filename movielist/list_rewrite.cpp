@@ -6,17 +6,19 @@
 
 namespace filmotas {
 
-namespace {
-
-std::string newRecord(std::string_view codes) {
-  std::string record(kMovieRecordLength, '\0');
-  record[0] = static_cast<char>(codes.size() & 0xFF);
-  record[1] = static_cast<char>(codes.size() >> 8);
-  record.replace(2, codes.size(), codes);
-  return record;
+void appendMovieRecord(std::string& out, std::string_view codes) {
+  if (codes.size() > static_cast<std::size_t>(kMovieRecordLength - 2)) throw Failure(failure::kBadRecordLength);
+  out += static_cast<char>(codes.size() & 0xFF);
+  out += static_cast<char>(codes.size() >> 8);
+  out += codes;
+  out.append(kMovieRecordLength - 2 - codes.size(), '\0');
 }
 
-}  // namespace
+std::string movieRecord(std::string_view codes) {
+  std::string record;
+  appendMovieRecord(record, codes);
+  return record;
+}
 
 std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t>& entries) {
   std::vector<bool> removed(static_cast<std::size_t>(list.size()), false);
@@ -30,10 +32,9 @@ std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t
 }
 
 std::string listWithTitle(const ListSnapshot& list, std::int32_t entry, std::string_view codes) {
-  if (codes.size() > static_cast<std::size_t>(kMovieRecordLength - 2)) throw Failure(failure::kBadRecordLength);
   std::string bytes(list.bytes());
   const std::size_t offset = static_cast<std::size_t>(entry) * kMovieRecordLength;
-  bytes.replace(offset, list.record(entry).size(), newRecord(codes));
+  bytes.replace(offset, list.record(entry).size(), movieRecord(codes));
   return bytes;
 }
 
