@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/running_copy.h"
 #include "files/data_location.h"
+#include "files/file_replace.h"
 #include "ui/game_window.h"
 #include "ui/message_boxes.h"
 #include "ui/single_instance.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
                   filmotas::box::kExclamation);
     return 0;
   }
+  filmotas::removeStaleTemporaries(location.playerFolder);
 
   filmotas::ui::GameWindow window(folder);
   window.setHelpFolder(QFile::decodeName(location.helpFolder.c_str()));
