@@ -20,24 +20,15 @@
 #include "files/whole_file.h"
 #include "settings/settings_file.h"
 #include "support/fakes.h"
-#include "support/scripted_disk.h"
+#include "support/file_faults.h"
 
 namespace filmotas {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::failureOf;
 using testing::ScriptedDisk;
 using testing::TempFolder;
-
-template <typename Operation>
-int failureOf(Operation&& operation) {
-  try {
-    operation();
-  } catch (const Failure& f) {
-    return f.number();
-  }
-  return 0;
-}
 
 bool runsAsRoot() { return ::geteuid() == 0; }
 

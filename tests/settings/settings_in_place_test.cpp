@@ -2,10 +2,9 @@
 // a disk that fails at any byte of that write leaves the old file, never a mix.
 #include <gtest/gtest.h>
 
-#include "files/failure.h"
 #include "settings/settings_file.h"
 #include "support/fakes.h"
-#include "support/scripted_disk.h"
+#include "support/file_faults.h"
 
 namespace filmotas {
 namespace {
@@ -25,11 +24,7 @@ TEST(SettingsInPlace, OneWriteOfAllTwelveBytesOrTheOldFileBack) {
     int failure = 0;
     {
       const Unwritable refusesNewFiles(folder.path());
-      try {
-        writeSettings(folder.file("Config.dat"), Settings{7, 0, 1}, disk.write());
-      } catch (const Failure& f) {
-        failure = f.number();
-      }
+      failure = failureOf([&] { writeSettings(folder.file("Config.dat"), Settings{7, 0, 1}, disk.write()); });
     }
     EXPECT_EQ(folder.read("Config.dat"), room == 12 ? written : old);
     EXPECT_EQ(failure, room == 12 ? 0 : failure::kDiskFull);

@@ -1,6 +1,6 @@
 #pragma once
-// A disk with room for a given number of bytes, for the file layer's WriteCall: every
-// write goes through until the room is used up, short where it runs out, then "disk full".
+// Faults of files for the file layer's tests: a disk that fills, and the failure an
+// operation reports.
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,10 +8,24 @@
 #include <cstdint>
 #include <functional>
 
+#include "files/failure.h"
 #include "files/write_call.h"
 
 namespace filmotas::testing {
 
+// The number of the failure that `operation` reports; 0 when none.
+template <typename Operation>
+int failureOf(Operation&& operation) {
+  try {
+    operation();
+  } catch (const Failure& f) {
+    return f.number();
+  }
+  return 0;
+}
+
+// A disk with room for `bytes` more bytes, as the file layer's WriteCall: every write goes
+// through until the room is used up, short where it runs out, then "disk full".
 struct ScriptedDisk {
   explicit ScriptedDisk(std::size_t bytes = SIZE_MAX) : room(bytes) {}
   WriteCall write() {
