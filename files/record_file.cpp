@@ -91,14 +91,14 @@ std::string RecordFile::read(std::int64_t n) const {
 }
 
 std::optional<std::string> RecordFile::readNext() {
-  const auto text = nextRecord();
-  if (!text) return std::nullopt;
-  return std::string(*text);
+  const char* raw = nextRecord();
+  if (raw == nullptr) return std::nullopt;
+  return std::string(record::decode(std::string_view(raw, recordLength_), recordLength_));
 }
 
-bool RecordFile::skipNext() { return nextRecord().has_value(); }
+bool RecordFile::skipNext() { return nextRecord() != nullptr; }
 
-std::optional<std::string_view> RecordFile::nextRecord() {
+const char* RecordFile::nextRecord() {
   const std::int64_t offset = (nextRecord_ - 1) * recordLength_;
   if (offset < chunkStart_ || offset + recordLength_ > chunkStart_ + chunkLength_) {
     if (!chunk_) chunk_.reset(new char[kReadAhead]);   // not zeroed: every byte used is read
@@ -106,10 +106,11 @@ std::optional<std::string_view> RecordFile::nextRecord() {
     chunkLength_ = readInto(fd_, offset, chunk_.get(), kReadAhead);
   }
   const std::int64_t at = offset - chunkStart_;
-  if (at + recordLength_ > chunkLength_) return std::nullopt;
-  const std::string_view text = record::decode(std::string_view(chunk_.get() + at, recordLength_), recordLength_);
+  if (at + recordLength_ > chunkLength_) return nullptr;
+  const char* raw = chunk_.get() + at;
+  if (record::storedLength(std::string_view(raw, 2)) > record::capacity(recordLength_)) record::refuseLength();
   ++nextRecord_;
-  return text;
+  return raw;
 }
 
 void RecordFile::write(std::int64_t n, std::string_view text) { writeRecords(n, record::encode(text, recordLength_)); }

@@ -64,7 +64,8 @@ class RecordFile {
   OldBytes prepareWrite(std::int64_t first, std::string_view records);
   void writeOver(const OldBytes& old, std::string_view records, const WriteCall& write);
   void restore(const OldBytes& old) noexcept;
-  std::optional<std::string_view> nextRecord();
+  // The next whole record in the read-ahead, its stated length checked; null at the end.
+  const char* nextRecord();
 
   std::string path_;
   int recordLength_;
