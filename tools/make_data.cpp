@@ -5,6 +5,7 @@
 // rebuild. Delete the file beside the program to have it written afresh. A file is
 // written whole or not at all, so a failed build step leaves nothing damaged behind, and
 // what an interrupted one left is removed by the next.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -36,8 +37,10 @@ std::string encodeOrFail(const std::string& text, const std::string& where) {
   return *bytes;
 }
 
+// Anything of that name counts, a FIFO too (never opened, so never waited on).
 bool existsAnySpelling(const filmotas::DataFolder& folder, const char* name) {
-  return std::ifstream(folder.path(name)).good();
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::symlink_status(folder.path(name), ignored));
 }
 
 void writeOnce(const filmotas::DataFolder& folder, const char* name, const std::string& bytes) {

@@ -209,11 +209,11 @@ TEST(RecordWrite, AFailureAtAnyBytePutsEveryOldByteBack) {
       EXPECT_EQ(list.read(1), fits && c.first == 1 ? "s" : "Uno");
     }
   }
-  TempFolder folder;   // the same on a real disk that fills
+  TempFolder folder;   // the same on a real disk that fills, for a write to be flushed
   folder.write("Filmotas.dat", one + tail);
   RecordFile list(folder.file("Filmotas.dat"), 52);
   const testing::FileSizeLimit disk(60);
-  EXPECT_EQ(failureOf([&] { list.write(2, "s"); }), 61);
+  EXPECT_EQ(failureOf([&] { list.writeRecordsFlushed(2, s); }), 61);
   EXPECT_EQ(folder.read("Filmotas.dat"), one + tail);
 }
 
