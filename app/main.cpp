@@ -18,6 +18,7 @@
 #include "app/signal_closing.h"
 #include "app/socket_place.h"
 #include "files/data_location.h"
+#include "files/file_replace.h"
 #include "ui/game_window.h"
 #include "ui/message_boxes.h"
 #include "ui/single_instance.h"
@@ -141,6 +142,7 @@ int main(int argc, char** argv) {
   auto place = filmotas::app::SocketPlace::find(location.playerFolder, qgetenv("XDG_RUNTIME_DIR").toStdString());
   auto claim = std::make_unique<filmotas::ui::FolderClaim>(location.playerFolder);
   if (!claim->acquired()) return leaveToTheRunningCopy(place);
+  filmotas::removeStaleTemporaries(location.playerFolder);
 
   const filmotas::app::FolderForQt playerFolder(location.playerFolder);
   const filmotas::app::FolderForQt helpFolder(location.helpFolder);

@@ -6,7 +6,8 @@
 
 namespace filmotas {
 
-// A file open for reading, closed when it goes. Failures throw (53 when it is missing).
+// A regular file open for reading, closed when it goes. Failures throw (53 when it is
+// missing, 75 for a FIFO, a device or a folder, which are never waited on).
 class ReadOnlyFile {
  public:
   explicit ReadOnlyFile(const std::string& path);

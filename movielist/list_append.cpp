@@ -2,6 +2,7 @@
 #include "movielist/list_append.h"
 
 #include "files/data_folder.h"
+#include "files/record_codec.h"
 #include "movielist/list_rest.h"
 #include "movielist/list_rewrite.h"
 
@@ -13,7 +14,7 @@ ListAppend::ListAppend(const std::string& listPath, AppendCalls calls)
 void ListAppend::append(const std::vector<std::string>& titles) {
   std::string records;
   records.reserve(titles.size() * kMovieRecordLength);
-  for (const std::string& codes : titles) appendMovieRecord(records, codes);
+  for (const std::string& codes : titles) records += record::encode(codes, kMovieRecordLength);
   appendRecords(records);
 }
 

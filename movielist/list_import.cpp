@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "files/data_folder.h"
+#include "files/record_codec.h"
 #include "files/line_reader.h"
 #include "files/utf8.h"
 #include "files/utf8_file.h"
@@ -62,7 +63,7 @@ class Importer {
       return skip(SkipReason::listFull);
     }
     keep(folded.size());
-    appendMovieRecord(batch_, codes);
+    batch_ += record::encode(codes, kMovieRecordLength);
     ++titles_;
     ++batchTitles_;
   }

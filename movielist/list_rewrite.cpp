@@ -3,22 +3,9 @@
 
 #include "files/data_folder.h"
 #include "files/failure.h"
+#include "files/record_codec.h"
 
 namespace filmotas {
-
-void appendMovieRecord(std::string& out, std::string_view codes) {
-  if (codes.size() > static_cast<std::size_t>(kMovieRecordLength - 2)) throw Failure(failure::kBadRecordLength);
-  out += static_cast<char>(codes.size() & 0xFF);
-  out += static_cast<char>(codes.size() >> 8);
-  out += codes;
-  out.append(kMovieRecordLength - 2 - codes.size(), '\0');
-}
-
-std::string movieRecord(std::string_view codes) {
-  std::string record;
-  appendMovieRecord(record, codes);
-  return record;
-}
 
 std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t>& entries) {
   std::vector<bool> removed(static_cast<std::size_t>(list.size()), false);
@@ -32,9 +19,10 @@ std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t
 }
 
 std::string listWithTitle(const ListSnapshot& list, std::int32_t entry, std::string_view codes) {
+  const std::string newRecord = record::encode(codes, kMovieRecordLength);
   std::string bytes(list.bytes());
   const std::size_t offset = static_cast<std::size_t>(entry) * kMovieRecordLength;
-  bytes.replace(offset, list.record(entry).size(), movieRecord(codes));
+  bytes.replace(offset, list.record(entry).size(), newRecord);
   return bytes;
 }
 

@@ -12,12 +12,6 @@
 
 namespace filmotas {
 
-// One record of the list holding `codes` (Windows-1252, at most 50 bytes; more is
-// failure 59), zero-padded.
-std::string movieRecord(std::string_view codes);
-// The same at the end of `out`.
-void appendMovieRecord(std::string& out, std::string_view codes);
-
 // The list without the given entries (0-based; damaged ones too).
 std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t>& entries);
 

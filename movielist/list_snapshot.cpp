@@ -3,6 +3,7 @@
 
 #include "files/data_folder.h"
 #include "files/failure.h"
+#include "files/record_codec.h"
 #include "files/whole_file.h"
 #include "files/windows1252.h"
 #include "movielist/counted.h"
@@ -50,10 +51,7 @@ std::int64_t ListSnapshot::wholeRecords() const {
   return static_cast<std::int64_t>(length_ / kRecord);
 }
 
-std::size_t ListSnapshot::lengthField(std::int32_t i) const {
-  const std::string_view raw = record(i);
-  return static_cast<unsigned char>(raw[0]) | (static_cast<unsigned char>(raw[1]) << 8);
-}
+std::size_t ListSnapshot::lengthField(std::int32_t i) const { return filmotas::record::storedLength(record(i)); }
 
 RecordState ListSnapshot::state(std::int32_t i) const {
   if (beyond_ > 0 && i == size_ - 1) return RecordState::beyond;
@@ -68,7 +66,7 @@ std::string_view ListSnapshot::record(std::int32_t i) const {
 
 std::string_view ListSnapshot::codes(std::int32_t i) const {
   if (state(i) != RecordState::title) return {};
-  return record(i).substr(2, lengthField(i));
+  return filmotas::record::decode(record(i), kMovieRecordLength);
 }
 
 std::string_view ListSnapshot::folded(std::int32_t i) const {
