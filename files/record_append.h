@@ -4,43 +4,37 @@
 // replaced (the bytes of a partial record at the end too) and the old size, so the file
 // is as it was before the append.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "files/file_replace.h"
+#include "files/record_file.h"
 
 namespace filmotas {
 
 // The calls that reach the disk; tests pass ones that fail on purpose.
 struct AppendCalls {
   WriteCall write = systemWrite;
-  std::function<int(int fd)> flush = defaultFlush;
-  static int defaultFlush(int fd);
+  FlushCall flush = systemFlush;
 };
 
 class RecordAppender {
  public:
-  // Opens the file for writing, creating it empty when it is missing. Anything but a
-  // regular file is failure 75; a file that may not be written, 70.
-  RecordAppender(const std::string& path, int recordLength, AppendCalls calls = {});
-  ~RecordAppender();
-  RecordAppender(const RecordAppender&) = delete;
-  RecordAppender& operator=(const RecordAppender&) = delete;
+  // Opens the file as RecordFile does: created empty when missing, 75 for anything but
+  // a regular file, 70 at the append for a file that may not be written.
+  RecordAppender(const std::string& path, int recordLength, AppendCalls calls = {})
+      : file_(path, recordLength), calls_(std::move(calls)) {}
 
   // The whole records the file holds now.
-  std::int64_t wholeRecords() const;
+  std::int64_t wholeRecords() const { return file_.size() / file_.recordLength(); }
 
   // Writes `records` (a whole number of records) right after the last whole record and
   // flushes them to the disk. Throws Failure after putting the file back as it was.
-  void append(std::string_view records);
+  void append(std::string_view records) {
+    file_.writeRecordsFlushed(wholeRecords() + 1, records, calls_.write, calls_.flush);
+  }
 
  private:
-  std::int64_t size() const;
-  void putBack(std::int64_t offset, const std::string& oldTail, std::int64_t oldSize);
-
-  int fd_ = -1;
-  int recordLength_;
+  RecordFile file_;
   AppendCalls calls_;
 };
 

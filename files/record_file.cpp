@@ -119,10 +119,11 @@ void RecordFile::writeRecords(std::int64_t first, std::string_view records, cons
   writeOver(prepareWrite(first, records), records, write);
 }
 
-void RecordFile::writeRecordsFlushed(std::int64_t first, std::string_view records, const WriteCall& write) {
+void RecordFile::writeRecordsFlushed(std::int64_t first, std::string_view records, const WriteCall& write,
+                                     const FlushCall& flush) {
   const OldBytes old = prepareWrite(first, records);
   writeOver(old, records, write);
-  if (::fdatasync(fd_) != 0) {
+  if (flush(fd_) != 0) {
     const Failure failed = failureFromErrno(errno);
     restore(old);
     throw failed;

@@ -49,7 +49,8 @@ class RecordFile {
   void writeRecords(std::int64_t first, std::string_view records, const WriteCall& write = systemWrite);
 
   // writeRecords, then flushed to the disk; a flush that fails puts the old bytes back too.
-  void writeRecordsFlushed(std::int64_t first, std::string_view records, const WriteCall& write = systemWrite);
+  void writeRecordsFlushed(std::int64_t first, std::string_view records, const WriteCall& write = systemWrite,
+                           const FlushCall& flush = systemFlush);
 
   // Makes what has been written reach the disk.
   void flush();

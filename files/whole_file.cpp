@@ -32,6 +32,10 @@ std::size_t ReadOnlyFile::read(char* out, std::size_t count) const {
   return got;
 }
 
+void ReadOnlyFile::seek(std::size_t offset) const {
+  if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) throw failureFromErrno(errno);
+}
+
 std::string readFileBytes(const std::string& path) {
   const ReadOnlyFile file(path);
   std::string bytes(file.size(), '\0');

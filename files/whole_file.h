@@ -18,6 +18,8 @@ class ReadOnlyFile {
   std::size_t size() const;
   // Reads up to `count` bytes from where the last read ended; fewer only at the end.
   std::size_t read(char* out, std::size_t count) const;
+  // Goes to byte `offset` for the next read.
+  void seek(std::size_t offset) const;
 
  private:
   int fd_;

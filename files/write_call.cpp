@@ -10,6 +10,8 @@ namespace filmotas {
 
 ssize_t systemWrite(int fd, const char* bytes, std::size_t count) { return ::write(fd, bytes, count); }
 
+int systemFlush(int fd) { return ::fdatasync(fd); }
+
 void writeAll(int fd, std::string_view bytes, const WriteCall& write) {
   std::size_t done = 0;
   while (done < bytes.size()) {
