@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include <QCommandLineParser>
+#include "app/qt_options.h"
 
 namespace filmotas::app {
 
@@ -14,39 +14,87 @@ const char* const kHelp =
     "  -h, --help              Muestra esta ayuda y termina.\n"
     "  -v, --version           Muestra la versión y termina.\n"
     "  --data-dir <carpeta>    Guarda la lista de películas, la configuración y la\n"
-    "                          partida en <carpeta>, que se crea si no existe.\n";
+    "                          partida en <carpeta>, que se crea si no existe.\n"
+    "\n"
+    "También se admiten las opciones comunes de Qt, como -style <estilo>,\n"
+    "-platform <plataforma>, -reverse o -qwindowgeometry <geometría>.\n";
 
-CommandLine refusal(const QString& reason) {
-  return {CommandLine::Action::refuse, std::nullopt, QStringLiteral("filmotas: ") + reason};
+const std::string kDataDir = "--data-dir";
+
+// One line on standard error; it always points at the help.
+CommandLine refusal(const std::string& reason) {
+  CommandLine line;
+  line.action = CommandLine::Action::refuse;
+  line.output = "filmotas: " + reason + ". Prueba «filmotas --help».\n";
+  return line;
 }
 
-// An option as it is typed: "-x" or "--name".
-QString spelled(const QString& name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
+class Parser {
+ public:
+  explicit Parser(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+
+  CommandLine run() {
+    for (at_ = 1; at_ < arguments_.size() && !refused_; ++at_) take(arguments_[at_]);
+    if (refused_) return *refused_;
+    if (help_) return {CommandLine::Action::showHelp, std::nullopt, {}, kHelp};
+    if (version_) return {CommandLine::Action::showVersion, std::nullopt, {}, "Filmotas " FILMOTAS_VERSION "\n"};
+    return line_;
+  }
+
+ private:
+  void take(const std::string& argument) {
+    if (optionsEnded_ || argument == "-" || !argument.starts_with("-")) {
+      refused_ = refusal("argumento de más: " + argument);
+    } else if (argument == "--") {
+      optionsEnded_ = true;
+    } else if (argument == "-h" || argument == "--help") {
+      help_ = true;
+    } else if (argument == "-v" || argument == "--version") {
+      version_ = true;
+    } else if (argument == kDataDir) {
+      if (const std::string* folder = nextValue("la carpeta")) takeDataDir(*folder);
+    } else if (argument.starts_with(kDataDir + "=")) {
+      takeDataDir(argument.substr(kDataDir.size() + 1));
+    } else {
+      takeQtOption(argument);
+    }
+  }
+
+  void takeDataDir(const std::string& folder) {
+    if (folder.empty()) refused_ = refusal("la carpeta de --data-dir no puede estar vacía");
+    line_.dataDir = folder;
+  }
+
+  void takeQtOption(const std::string& argument) {
+    const QtOption option = qtOptionOf(argument);
+    if (option == QtOption::none) {
+      refused_ = refusal("opción desconocida: " + argument);
+      return;
+    }
+    line_.qtArguments.push_back(at_);
+    if (option == QtOption::valueFollows && nextValue("el valor")) line_.qtArguments.push_back(at_);
+  }
+
+  // The argument after the option at hand, which it takes whatever it looks like.
+  const std::string* nextValue(const std::string& what) {
+    if (at_ + 1 == arguments_.size()) {
+      refused_ = refusal("falta " + what + " tras " + arguments_[at_]);
+      return nullptr;
+    }
+    return &arguments_[++at_];
+  }
+
+  const std::vector<std::string>& arguments_;
+  std::size_t at_ = 1;
+  bool optionsEnded_ = false;
+  bool help_ = false;
+  bool version_ = false;
+  std::optional<CommandLine> refused_;
+  CommandLine line_;
+};
 
 }  // namespace
 
-CommandLine parseCommandLine(const QStringList& arguments) {
-  QCommandLineParser parser;
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
-  const QCommandLineOption dataDir(QStringLiteral("data-dir"), {}, QStringLiteral("carpeta"));
-  parser.addOptions({help, version, dataDir});
-
-  if (!parser.parse(arguments)) {
-    const QStringList unknown = parser.unknownOptionNames();
-    return refusal(unknown.isEmpty() ? QStringLiteral("falta la carpeta tras --data-dir")
-                                     : QStringLiteral("opción desconocida: ") + spelled(unknown.first()));
-  }
-  if (!parser.positionalArguments().isEmpty()) {
-    return refusal(QStringLiteral("argumento de más: ") + parser.positionalArguments().first());
-  }
-  if (parser.isSet(help)) return {CommandLine::Action::showHelp, std::nullopt, QString::fromUtf8(kHelp)};
-  if (parser.isSet(version)) {
-    return {CommandLine::Action::showVersion, std::nullopt, QStringLiteral("Filmotas " FILMOTAS_VERSION "\n")};
-  }
-  CommandLine line;
-  if (parser.isSet(dataDir)) line.dataDir = parser.value(dataDir);
-  return line;
-}
+CommandLine parseCommandLine(const std::vector<std::string>& arguments) { return Parser(arguments).run(); }
 
 }  // namespace filmotas::app

@@ -6,7 +6,8 @@ PAIRS = [("NuevaPartida/32767", "baseline_read_list/32767", 3.0),
          ("NuevaPartida/300", "baseline_read_list/300", None),
          ("list_window_read/32767", "baseline_read_list/32767", 3.0),
          ("list_window_remove/32767", "baseline_durable_write/32767", 3.0),
-         ("list_window_remove/32767", "baseline_plain_write/32767", None)]
+         ("list_window_remove/32767", "baseline_plain_write/32767", None),
+         ("list_window_import/32767", "baseline_durable_write/32767", 3.0)]
 
 
 def medians(report):

@@ -1,6 +1,7 @@
 // The list window on a full list of 32767 titles: reading it for the window and one
-// filter keystroke, and a remove (the whole list rewritten and renamed over the old one)
-// beside one durable write of the same bytes, measured in the same run.
+// filter keystroke, a remove (the whole list rewritten and renamed over the old one) and
+// an import of every title into an empty list, beside one durable write of the same
+// bytes, measured in the same run.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -60,6 +61,26 @@ void removeOne(benchmark::State& state) {
   }
 }
 
+struct NoProgress : ImportProgress {
+  bool keepGoing(std::uint64_t, std::uint64_t) override { return true; }
+  void finished() override {}
+};
+
+// The titles as a text file, one a line, imported into an empty list: read twice,
+// judged, and appended in batches, each one write and one flush.
+void importAll(benchmark::State& state) {
+  FullListWindow f;
+  f.window.exportFile(f.game.folder.file("todas.txt"));
+  NoProgress progress;
+  for (auto _ : state) {
+    state.PauseTiming();
+    f.game.folder.write("Filmotas.dat", "");
+    state.ResumeTiming();
+    f.window.importFile(f.game.folder.file("todas.txt"), progress);
+  }
+  if (f.game.folder.read("Filmotas.dat") != f.bytes) state.SkipWithError("the import gave another list");
+}
+
 // The same bytes written over the list, with or without being flushed to disk.
 void rawWrite(benchmark::State& state, bool durable) {
   FullListWindow f;
@@ -79,5 +100,6 @@ void rawWrite(benchmark::State& state, bool durable) {
 BENCHMARK(readForWindow)->Name("list_window_read/32767")->Unit(benchmark::kMicrosecond);
 BENCHMARK(filterKeystroke)->Name("list_window_filter_keystroke/32767")->Unit(benchmark::kMicrosecond);
 BENCHMARK(removeOne)->Name("list_window_remove/32767")->Unit(benchmark::kMicrosecond);
+BENCHMARK(importAll)->Name("list_window_import/32767")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(rawWrite, durable, true)->Name("baseline_durable_write/32767")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(rawWrite, plain, false)->Name("baseline_plain_write/32767")->Unit(benchmark::kMicrosecond);

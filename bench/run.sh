@@ -10,6 +10,7 @@ if [ -x "$build/core_bench" ]; then
   "$build/core_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
     --benchmark_out="$build/core_bench.json" --benchmark_out_format=json
   /usr/bin/python3 "$here/core_ratios.py" < "$build/core_bench.json"
+  /usr/bin/python3 "$here/history_ratios.py" < "$build/core_bench.json"
 else
   echo "== Engine benchmarks: core_bench is not built, skipped"
 fi

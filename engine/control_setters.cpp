@@ -101,6 +101,7 @@ void FrmFilmotas::applyAnswerMode(bool on) {
   m.mnuArchivoNuevaPartidaEnabled = !on;
   m.mnuArchivoAgregarFilmotasEnabled = !on;
   m.mnuArchivoListaFilmotasEnabled = !on;
+  m.mnuArchivoEstadisticasEnabled = !on;
   m.mnuOpcionesMostrarOpcionesEnabled = !on;
   m.fraOpcionesEnabled = !on;
   m.picDibujoVisible = !on;

@@ -38,6 +38,7 @@ struct AnswerModeControls {
   bool mnuArchivoNuevaPartidaEnabled = true;
   bool mnuArchivoAgregarFilmotasEnabled = true;
   bool mnuArchivoListaFilmotasEnabled = true;
+  bool mnuArchivoEstadisticasEnabled = true;
   bool mnuOpcionesMostrarOpcionesEnabled = true;
   bool fraOpcionesEnabled = true;
   bool picDibujoVisible = true;

@@ -1,14 +1,16 @@
 #include "files/data_location.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "files/data_folder.h"
+#include "files/failure.h"
+#include "files/file_open.h"
+#include "files/file_replace.h"
+#include "files/whole_file.h"
 
 namespace filmotas {
 
@@ -53,27 +55,26 @@ void makeFolder(const std::string& folder) {
   if (::access(folder.c_str(), W_OK | X_OK) != 0) {
     throw LocationProblem("No se puede escribir en la carpeta de datos " + quoted(folder) + ".");
   }
+  // There another user could put links to the player's own files in place of the game's.
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) == 0 && st.st_uid != ::geteuid() && othersMayWrite(st.st_mode)) {
+    throw LocationProblem("La carpeta de datos " + quoted(folder) +
+                          " es de otro usuario y otros pueden escribir en ella.");
+  }
 }
 
-// Copies the shipped list in under its own name; link() refuses to replace a list that
-// appeared meanwhile, and the player never sees a half-copied one.
+// Copies the shipped list in under its own name: a list that appeared meanwhile is never
+// replaced, and the player never sees a half-copied one.
 void copyShippedList(const std::string& from, const std::string& folder) {
-  std::ifstream in(DataFolder(from).path(kMovieListFile), std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.good() && !in.eof()) return;   // unreadable: the game reports a list without titles
-  const std::string target = folder + "/" + kMovieListFile;
-  const std::string partial = target + ".part";
-  std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  out.close();
-  int error = 0;
-  if (!out) {
-    error = EIO;
-  } else if (::link(partial.c_str(), target.c_str()) != 0) {
-    error = errno;
+  std::string bytes;
+  try {
+    bytes = readFileBytes(DataFolder(from).path(kMovieListFile));
+  } catch (const Failure&) {
+    return;   // unreadable: the game reports a list without titles
   }
-  ::unlink(partial.c_str());
-  if (error != 0 && error != EEXIST) {
+  try {
+    createFile(folder + "/" + kMovieListFile, bytes);
+  } catch (const Failure&) {
     throw LocationProblem("No se puede escribir en la carpeta de datos " + quoted(folder) + ".");
   }
 }

@@ -38,7 +38,9 @@ class LocationProblem : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Creates the player's folder when missing and checks that it takes files; gives it a copy
+// Creates the player's folder when missing and checks that it takes files and that no
+// other user may slip files into it (a folder of another user's that others may write is
+// refused); gives it a copy
 // of the shipped movie list when it has none (an existing list, in any spelling, is never
 // replaced); then picks the help file's folder: the player's when it holds one, else the
 // shipped one. Throws LocationProblem naming the folder.

@@ -1,18 +1,16 @@
 #include "files/whole_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "files/failure.h"
+#include "files/file_open.h"
 
 namespace filmotas {
 
-ReadOnlyFile::ReadOnlyFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-  if (fd_ < 0) throw failureFromErrno(errno);
-}
+ReadOnlyFile::ReadOnlyFile(const std::string& path) : fd_(openToRead(path)) {}
 
 ReadOnlyFile::~ReadOnlyFile() { ::close(fd_); }
 
@@ -32,6 +30,10 @@ std::size_t ReadOnlyFile::read(char* out, std::size_t count) const {
     got += static_cast<std::size_t>(n);
   }
   return got;
+}
+
+void ReadOnlyFile::seek(std::size_t offset) const {
+  if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) throw failureFromErrno(errno);
 }
 
 std::string readFileBytes(const std::string& path) {

@@ -6,7 +6,8 @@
 
 namespace filmotas {
 
-// A file open for reading, closed when it goes. Failures throw (53 when it is missing).
+// A regular file open for reading, closed when it goes. Failures throw (53 when it is
+// missing, 75 for a FIFO, a device or a folder, which are never waited on).
 class ReadOnlyFile {
  public:
   explicit ReadOnlyFile(const std::string& path);
@@ -17,6 +18,8 @@ class ReadOnlyFile {
   std::size_t size() const;
   // Reads up to `count` bytes from where the last read ended; fewer only at the end.
   std::size_t read(char* out, std::size_t count) const;
+  // Goes to byte `offset` for the next read.
+  void seek(std::size_t offset) const;
 
  private:
   int fd_;

@@ -1,11 +1,8 @@
 // Reading the help file.
 #include "help/help_file.h"
 
-#include <sys/stat.h>
-
-#include <fstream>
-#include <iterator>
-
+#include "files/failure.h"
+#include "files/whole_file.h"
 #include "files/windows1252.h"
 
 namespace filmotas::help {
@@ -26,22 +23,15 @@ std::vector<std::string> splitHelpLines(std::string_view bytes) {
   return lines;
 }
 
-namespace {
-
-bool isOrdinaryFile(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-}  // namespace
-
+// A help file that is missing, unreadable or not a regular file (a FIFO is never waited
+// on) reads as no help file at all.
 std::optional<std::vector<std::string>> readHelpFile(const std::string& path) {
-  if (path.empty() || !isOrdinaryFile(path)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return splitHelpLines(bytes);
+  if (path.empty()) return std::nullopt;
+  try {
+    return splitHelpLines(readFileBytes(path));
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace filmotas::help

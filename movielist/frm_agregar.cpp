@@ -1,9 +1,9 @@
 // The append of the add-movie dialog.
 #include "movielist/frm_agregar.h"
 
-#include "files/failure.h"
-#include "files/record_file.h"
 #include "files/windows1252.h"
+#include "movielist/handler_guard.h"
+#include "movielist/list_append.h"
 #include "movielist/title_entry.h"
 
 namespace filmotas {
@@ -17,6 +17,10 @@ constexpr const char* kListFullText =
 }  // namespace
 
 bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
+  return runHandler(game_.messageBoxes(), [&] { return append(txtIntroducir); });
+}
+
+bool FrmAgregar::append(const std::string& txtIntroducir) {
   if (isBlankTitle(txtIntroducir)) {
     game_.messageBoxes().beep();   // an empty title could only ever be a miss and a win at once
     return false;
@@ -27,25 +31,19 @@ bool FrmAgregar::cmdAceptar_Click(const std::string& txtIntroducir) {
                               kAddDialogTitle, box::kExclamation);
     return false;
   }
-  try {
-    return appendToList(*codes);
-  } catch (const Failure& f) {
-    game_.messageBoxes().show(generalErrorText(f), kGeneralErrorTitle, box::kCritical);
-    return false;
-  }
+  return appendToList(*codes);
 }
 
 // The position comes from the file as it is now, so a stale count can neither overwrite
 // a title nor leave a gap.
 bool FrmAgregar::appendToList(const std::string& codes) {
-  RecordFile list(game_.dataFolder().path(kMovieListFile), kMovieRecordLength);
-  const std::int64_t wholeRecords = list.size() / kMovieRecordLength;
+  ListAppend list(game_.dataFolder().path(kMovieListFile));
+  const std::int64_t wholeRecords = list.wholeRecords();
   if (wholeRecords >= kMostTitles) {
     game_.messageBoxes().show(kListFullText, kAddDialogTitle, box::kExclamation);
     return false;
   }
-  list.write(wholeRecords + 1, codes);
-  list.flush();   // on the disk before the next title: a power cut costs this one at most
+  list.append({codes});   // on the disk before the next title: a power cut costs this one at most
   game_.listNowHolds(static_cast<std::int16_t>(wholeRecords + 1));
   return true;
 }

@@ -16,9 +16,6 @@ class FrmAgregar {
  public:
   explicit FrmAgregar(GameLink& game) : game_(game) {}
 
-  // The append alone, for titles already checked and encoded (the list window's import).
-  bool appendEncoded(const std::string& codes) { return appendToList(codes); }
-
   // The "Aceptar" button (and Enter in the text box): appends `txtIntroducir` (UTF-8,
   // as the box holds it) to the movie list as the record right after the list's last
   // whole record, counted now from the file itself, and tells the game the list now
@@ -26,18 +23,21 @@ class FrmAgregar {
   // A title already in the list is appended like any other; an empty title or one of
   // spaces only is refused with the system's beep.
   //
+  // Bytes after the last whole record are saved beside the list first (see list_rest.h).
+  //
   // Returns true when the title was appended, and flushed to the disk: the dialog then
   // empties its text box. On false the title stays in the box, the file is exactly as
-  // it was (unless only the flush failed) and the player has been told why through the
-  // game's message boxes:
+  // it was and the player has been told why through the game's message boxes:
   // - a character with no Windows-1252 code: "El título contiene caracteres que no se
   //   pueden guardar: " and those characters (code 48);
   // - the list already holds 32767 titles (code 48);
   // - the list cannot be opened or written (read-only, full disk, a folder of that
-  //   name, a title longer than 50 characters): the general error box.
+  //   name, a title longer than 50 characters), or its rest cannot be saved, or
+  //   anything else fails: the general error box.
   bool cmdAceptar_Click(const std::string& txtIntroducir);
 
  private:
+  bool append(const std::string& txtIntroducir);
   // Writes the encoded title behind the list's last whole record; false when the
   // list is full. Failures of the file reach the caller.
   bool appendToList(const std::string& codes);

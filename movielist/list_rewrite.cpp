@@ -3,20 +3,9 @@
 
 #include "files/data_folder.h"
 #include "files/failure.h"
+#include "files/record_codec.h"
 
 namespace filmotas {
-
-namespace {
-
-std::string newRecord(std::string_view codes) {
-  std::string record(kMovieRecordLength, '\0');
-  record[0] = static_cast<char>(codes.size() & 0xFF);
-  record[1] = static_cast<char>(codes.size() >> 8);
-  record.replace(2, codes.size(), codes);
-  return record;
-}
-
-}  // namespace
 
 std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t>& entries) {
   std::vector<bool> removed(static_cast<std::size_t>(list.size()), false);
@@ -30,10 +19,10 @@ std::string listWithout(const ListSnapshot& list, const std::vector<std::int32_t
 }
 
 std::string listWithTitle(const ListSnapshot& list, std::int32_t entry, std::string_view codes) {
-  if (codes.size() > static_cast<std::size_t>(kMovieRecordLength - 2)) throw Failure(failure::kBadRecordLength);
+  const std::string newRecord = record::encode(codes, kMovieRecordLength);
   std::string bytes(list.bytes());
   const std::size_t offset = static_cast<std::size_t>(entry) * kMovieRecordLength;
-  bytes.replace(offset, list.record(entry).size(), newRecord(codes));
+  bytes.replace(offset, list.record(entry).size(), newRecord);
   return bytes;
 }
 

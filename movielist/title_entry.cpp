@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "files/utf8.h"
 #include "files/windows1252.h"
 
 namespace filmotas {
@@ -15,13 +14,18 @@ bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 }  // namespace
 
+// Every character with a code has exactly one, so the codes count the characters.
 bool isAcceptableTitleText(std::string_view text) {
-  const auto characters = utf8::decode(text);
-  return characters && characters->size() <= static_cast<std::size_t>(kTitleMaxLength) &&
-         std::none_of(characters->begin(), characters->end(), isControl) &&
-         windows1252::canEncode(text);
+  const auto codes = windows1252::encode(text);
+  return codes && isAcceptableTitleCodes(*codes);
 }
 
-bool isBlankTitle(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool isAcceptableTitleCodes(std::string_view codes) {
+  return codes.size() <= static_cast<std::size_t>(kTitleMaxLength) &&
+         std::none_of(codes.begin(), codes.end(),
+                      [](char c) { return isControl(windows1252::toUnicode(static_cast<std::uint8_t>(c))); });
+}
+
+bool isBlankTitle(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace filmotas

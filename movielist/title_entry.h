@@ -13,7 +13,10 @@ inline constexpr int kTitleMaxLength = 50;
 // this is false and keeps its previous text.
 bool isAcceptableTitleText(std::string_view text);
 
-// Whether a title is empty or spaces only: no title a player could ever answer.
+// The same for a title already in Windows-1252 codes.
+bool isAcceptableTitleCodes(std::string_view codes);
+
+// Whether a title is empty or blanks and tabs only: no title a player could ever answer.
 bool isBlankTitle(std::string_view text);
 
 }  // namespace filmotas

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 qt6-translations-l10n
   appstream desktop-file-utils dpkg-dev file
   xvfb xauth xdotool x11-utils python3 python3-xlib python3-pytest
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 
 missing=()

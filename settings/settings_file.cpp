@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "files/failure.h"
+#include "files/record_codec.h"
 #include "files/record_file.h"
 #include "files/whole_file.h"
 
@@ -21,19 +22,7 @@ std::string bytesPastRecords(const std::string& path) {
   }
 }
 
-std::string settingRecord(int value) {
-  const std::string text = std::to_string(value);
-  std::string record(kSettingsRecordLength, '\0');
-  record[0] = static_cast<char>(text.size());
-  return record.replace(2, text.size(), text);
-}
-
-void writeInPlace(const std::string& path, const Settings& settings) {
-  RecordFile file(path, kSettingsRecordLength);
-  file.write(1, std::to_string(settings.wait));
-  file.write(2, std::to_string(settings.vowels));
-  file.write(3, std::to_string(settings.ignoreCase));
-}
+std::string settingRecord(int value) { return record::encode(std::to_string(value), kSettingsRecordLength); }
 
 }  // namespace
 
@@ -56,11 +45,14 @@ std::string waitCaption(std::string_view text) {
   return std::string(text) + " segundos";
 }
 
-// The same bytes as writing the three records in place, bytes past them kept.
+// The same bytes as writing the three records in place, bytes past them kept. In place,
+// the three records go in one write that is undone when it fails.
 void writeSettings(const std::string& path, const Settings& settings, const WriteCall& write) {
-  const std::string bytes = settingRecord(settings.wait) + settingRecord(settings.vowels) +
-                            settingRecord(settings.ignoreCase) + bytesPastRecords(path);
-  if (replaceFile(path, bytes, write) == ReplaceResult::folderRefused) writeInPlace(path, settings);
+  const std::string records =
+      settingRecord(settings.wait) + settingRecord(settings.vowels) + settingRecord(settings.ignoreCase);
+  if (replaceFile(path, records + bytesPastRecords(path), write) == ReplaceResult::folderRefused) {
+    RecordFile(path, kSettingsRecordLength).writeRecords(1, records, write);
+  }
 }
 
 }  // namespace filmotas

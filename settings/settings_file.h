@@ -28,8 +28,9 @@ std::string waitCaption(std::string_view text);
 
 // Writes the three records; bytes past record 3 are left alone. The whole new file is
 // written beside the old one, flushed and renamed over it, so a failure at any point
-// leaves the old file as it was; only where the folder takes no new file are the
-// records written in place. `write` is the call that writes the bytes. Throws Failure.
+// leaves the old file as it was; only where the folder takes no new file are the 12
+// bytes written in place, and put back when that write fails. `write` is the call that
+// writes the bytes. Throws Failure.
 void writeSettings(const std::string& path, const Settings& settings, const WriteCall& write = systemWrite);
 
 }  // namespace filmotas

@@ -2,9 +2,10 @@
 //   make_data <data folder with peliculas.txt and ayuda.txt> <program folder>
 // Each file is written only when no file of that name is there yet, so a list the
 // player has extended (or help texts someone has edited) is never overwritten by a
-// rebuild. Delete the file beside the program to have it written afresh.
-#include <cstdint>
-#include <cstdio>
+// rebuild. Delete the file beside the program to have it written afresh. A file is
+// written whole or not at all, so a failed build step leaves nothing damaged behind, and
+// what an interrupted one left is removed by the next.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -12,13 +13,11 @@
 #include <vector>
 
 #include "files/data_folder.h"
-#include "files/record_file.h"
+#include "files/file_replace.h"
+#include "files/record_codec.h"
 #include "files/windows1252.h"
 
 namespace {
-
-constexpr std::size_t kLongestTitle = 50;
-constexpr std::int64_t kMostTitles = 32767;   // the game counts its titles in 16 bits
 
 std::vector<std::string> readLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -38,63 +37,37 @@ std::string encodeOrFail(const std::string& text, const std::string& where) {
   return *bytes;
 }
 
+// Anything of that name counts, a FIFO too (never opened, so never waited on).
 bool existsAnySpelling(const filmotas::DataFolder& folder, const char* name) {
-  return std::ifstream(folder.path(name)).good();
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::symlink_status(folder.path(name), ignored));
 }
 
-// A data file is written beside its target and renamed onto it only once it is whole,
-// so a failed build step leaves neither a damaged file nor a leftover behind.
-class PartialFile {
- public:
-  explicit PartialFile(std::string target) : target_(std::move(target)), path_(target_ + ".part") {
-    std::remove(path_.c_str());   // a leftover of an interrupted run must not leak in
-  }
-  ~PartialFile() {
-    if (!committed_) std::remove(path_.c_str());
-  }
-  PartialFile(const PartialFile&) = delete;
-  PartialFile& operator=(const PartialFile&) = delete;
-
-  const std::string& path() const { return path_; }
-  void commit() {
-    if (std::rename(path_.c_str(), target_.c_str()) != 0) throw std::runtime_error("cannot write " + target_);
-    committed_ = true;
-  }
-
- private:
-  std::string target_;
-  std::string path_;
-  bool committed_ = false;
-};
+void writeOnce(const filmotas::DataFolder& folder, const char* name, const std::string& bytes) {
+  filmotas::createFile(folder.path(name), bytes);   // a file that appeared meanwhile stays
+}
 
 void writeMovieList(const std::string& source, const filmotas::DataFolder& folder) {
   if (existsAnySpelling(folder, filmotas::kMovieListFile)) return;
-  PartialFile partial(folder.path(filmotas::kMovieListFile));
-  {
-    filmotas::RecordFile list(partial.path(), filmotas::kMovieRecordLength);
-    std::int64_t n = 0;
-    for (const std::string& title : readLines(source)) {
-      if (title.empty()) continue;
-      const std::string bytes = encodeOrFail(title, source);
-      if (bytes.size() > kLongestTitle) throw std::runtime_error("title over 50 characters: " + title);
-      if (n == kMostTitles) throw std::runtime_error("more than 32767 titles in " + source);
-      list.write(++n, bytes);
+  std::string list;
+  std::int64_t n = 0;
+  for (const std::string& title : readLines(source)) {
+    if (title.empty()) continue;
+    const std::string bytes = encodeOrFail(title, source);
+    if (bytes.size() > filmotas::record::capacity(filmotas::kMovieRecordLength)) {
+      throw std::runtime_error("title over 50 characters: " + title);
     }
+    if (++n > filmotas::kMostTitles) throw std::runtime_error("more than 32767 titles in " + source);
+    list += filmotas::record::encode(bytes, filmotas::kMovieRecordLength);
   }
-  partial.commit();
+  writeOnce(folder, filmotas::kMovieListFile, list);
 }
 
 void writeHelp(const std::string& source, const filmotas::DataFolder& folder) {
   if (existsAnySpelling(folder, filmotas::kHelpFile)) return;
   std::string text;
   for (const std::string& line : readLines(source)) text += encodeOrFail(line, source) + "\r\n";
-  const std::string target = folder.path(filmotas::kHelpFile);
-  PartialFile partial(target);
-  std::ofstream out(partial.path(), std::ios::binary);
-  out << text;
-  out.close();
-  if (!out) throw std::runtime_error("cannot write " + partial.path());
-  partial.commit();
+  writeOnce(folder, filmotas::kHelpFile, text);
 }
 
 }  // namespace
@@ -107,6 +80,7 @@ int main(int argc, char** argv) {
   try {
     const std::string data = argv[1];
     const filmotas::DataFolder folder(argv[2]);
+    filmotas::removeStaleTemporaries(folder.folder());   // what an interrupted run left
     writeMovieList(data + "/peliculas.txt", folder);
     std::ifstream help(data + "/ayuda.txt");
     if (help) writeHelp(data + "/ayuda.txt", folder);

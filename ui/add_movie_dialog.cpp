@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "movielist/title_entry.h"
 #include "ui/control_names.h"
 #include "ui/fonts.h"
+#include "ui/screen_fit.h"
 #include "ui/title_validator.h"
 #include "ui/twips.h"
 
@@ -65,17 +65,12 @@ void AddMovieDialog::buildControls() {
 void AddMovieDialog::run() {
   txtIntroducir_->clear();
   txtIntroducir_->setFocus();
-  centreOnScreen();
+  centreOnScreen(*this);
   exec();
 }
 
 void AddMovieDialog::closeIfOpen() {
   if (isVisible()) reject();
-}
-
-void AddMovieDialog::centreOnScreen() {
-  const QScreen* display = parentWidget() ? parentWidget()->screen() : screen();
-  move(display->geometry().center() - rect().center());
 }
 
 // The design has no cancel button: Escape does not close the dialog.

@@ -17,8 +17,8 @@ class AddMovieDialog : public QDialog {
   // window, which the dialog blocks while it is open.
   AddMovieDialog(GameLink& game, QWidget* parent);
 
-  // "&Agregar filmotas": shows the dialog from its design state, centred on the screen,
-  // and returns when the player has closed it.
+  // "&Agregar filmotas": shows the dialog from its design state, centred in the
+  // screen's available area, and returns when the player has closed it.
   void run();
   // The exit operation's first step: closes the dialog when it is open.
   void closeIfOpen();
@@ -28,7 +28,6 @@ class AddMovieDialog : public QDialog {
 
  private:
   void buildControls();
-  void centreOnScreen();
   void cmdAceptar_Click();
 
   FrmAgregar agregar_;

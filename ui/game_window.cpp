@@ -15,9 +15,11 @@
 
 #include "ui/add_movie_dialog.h"
 #include "ui/movie_list_window.h"
+#include "ui/statistics_window.h"
 #include "ui/control_names.h"
 #include "ui/fonts.h"
 #include "ui/gallows_widget.h"
+#include "ui/screen_reader.h"
 #include "ui/status_bar.h"
 #include "ui/twips.h"
 
@@ -66,6 +68,7 @@ QString gallowsName(int misses) {
 GameWindow::GameWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent, kWindowFlags),
       boxes_(this),
+      history_(DataFolder(QFile::encodeName(dataFolder).toStdString()), boxes_),
       game_(QFile::encodeName(dataFolder).toStdString(), boxes_, random_, *this),
       helpFolder_(game_.dataFolder()) {
   registerIcons();
@@ -85,12 +88,16 @@ GameWindow::GameWindow(const QString& dataFolder, QWidget* parent)
   tmrContador_->setSingleShot(true);   // a tick that finds a box open is kept by the game
 
   game_.setObserver([this](Control control, int index) { showControl(control, index); });
+  game_.subscribe(history_);
   connectControls();
   connectMenus();
+  screenReader_ = std::make_unique<ScreenReader>(game_, controls_, *menus_.mnuAyudaLeerTablero);
   showEverything();
   showDisplayState();
   controls_.txtIntroducir->setFocus();
 }
+
+GameWindow::~GameWindow() = default;
 
 void GameWindow::setHelpFolder(const QString& folder) {
   helpFolder_ = DataFolder(QFile::encodeName(folder).toStdString());
@@ -123,6 +130,14 @@ void GameWindow::openListWindow() {
   MovieListWindow window(game_, this);
   setAddDialogCloser([&window] { window.closeIfOpen(); });
   game_.mnuArchivoListaFilmotas_Click([&window] { window.run(); });
+  setAddDialogCloser(nullptr);
+}
+
+// Modal like the list window, and closed by the exit operation's first step too.
+void GameWindow::openStatisticsWindow() {
+  StatisticsWindow window(game_.dataFolder(), this);
+  setAddDialogCloser([&window] { window.closeIfOpen(); });
+  window.run();
   setAddDialogCloser(nullptr);
 }
 
@@ -186,6 +201,7 @@ void GameWindow::connectMenus() {
           [this] { game_.mnuArchivoNuevaPartida_Click(); });
   connect(m.mnuArchivoAgregarFilmotas, &QAction::triggered, this, [this] { openAddDialog(); });
   connect(m.mnuArchivoListaFilmotas, &QAction::triggered, this, [this] { openListWindow(); });
+  connect(m.mnuArchivoEstadisticas, &QAction::triggered, this, [this] { openStatisticsWindow(); });
   connect(m.mnuArchivoSalir, &QAction::triggered, this, [this] { game_.mnuArchivoSalir_Click(); });
   connect(m.mnuOpcionesMostrarOpciones, &QAction::triggered, this, [this] { toggleOptionsPanel(); });
   connect(m.mnuOpcionesVerBarra, &QAction::triggered, this, [this] { toggleStatusBar(); });
@@ -254,6 +270,7 @@ void GameWindow::showAnswerMode() {
   menus_.mnuArchivoNuevaPartida->setEnabled(a.mnuArchivoNuevaPartidaEnabled);
   menus_.mnuArchivoAgregarFilmotas->setEnabled(a.mnuArchivoAgregarFilmotasEnabled);
   menus_.mnuArchivoListaFilmotas->setEnabled(a.mnuArchivoListaFilmotasEnabled);
+  menus_.mnuArchivoEstadisticas->setEnabled(a.mnuArchivoEstadisticasEnabled);
   menus_.mnuOpcionesMostrarOpciones->setEnabled(a.mnuOpcionesMostrarOpcionesEnabled);
   c.fraOpciones->setEnabled(a.fraOpcionesEnabled);
   c.picDibujo->setVisible(a.picDibujoVisible);

@@ -8,6 +8,7 @@
 
 #include "engine/frm_filmotas.h"
 #include "engine/system_random.h"
+#include "history/history_recorder.h"
 #include "settings/display_state.h"
 #include "ui/game_window_controls.h"
 #include "ui/game_window_menus.h"
@@ -18,6 +19,7 @@ class QTimer;
 
 namespace filmotas::ui {
 
+class ScreenReader;
 class StatusBar;
 
 class GameWindow : public QMainWindow, private ProgramWindows {
@@ -25,6 +27,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
  public:
   // `dataFolder` holds the data files: the program's own folder, or the player's when installed.
   explicit GameWindow(const QString& dataFolder, QWidget* parent = nullptr);
+  ~GameWindow() override;
 
   // The folder whose help file the help window reads, when it is not the data files' own.
   void setHelpFolder(const QString& folder);
@@ -47,6 +50,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
   virtual void openAddDialog();
   virtual void openListWindow();
   virtual void openHelpWindow();
+  virtual void openStatisticsWindow();   // "&Estadísticas..." (modal)
 
  private:
   // ProgramWindows, in the exit operation's order.
@@ -73,6 +77,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
 
   QtMessageBoxes boxes_;
   SystemRandom random_;
+  HistoryRecorder history_;   // hears the game, so it must outlive it
   FrmFilmotas game_;
   DisplayState display_;
   GameWindowControls controls_;
@@ -83,6 +88,7 @@ class GameWindow : public QMainWindow, private ProgramWindows {
   std::function<void()> helpWindowCloser_;
   DataFolder helpFolder_;
   std::unique_ptr<HelpWindow> helpWindow_;   // made at the first "&Ayuda", kept for the run
+  std::unique_ptr<ScreenReader> screenReader_;   // what the game tells a screen reader
 };
 
 }  // namespace filmotas::ui

@@ -9,10 +9,12 @@
 #include <QSlider>
 #include <QStyle>
 
+#include "ui/accessible_roles.h"
 #include "ui/control_names.h"
 #include "ui/fonts.h"
 #include "ui/gallows_widget.h"
 #include "ui/letter_box_validator.h"
+#include "ui/ticked_slider.h"
 #include "ui/twips.h"
 
 namespace filmotas::ui {
@@ -51,12 +53,17 @@ QFrame* ruleLine(QWidget& parent, const char* name, int left, int right, int top
   return line;
 }
 
+// The row of cells sits in a group of its own, drawn as nothing, so that a screen reader
+// finds the board in one place (the group's accessible name reads it out).
 void buildCells(QWidget& client, GameWindowControls& c) {
+  const QRect row = rectAt(kCellPitch, 120, kCellPitch * (kCellCount - 1) + 135, 255);
+  c.fraPelicula = place<QWidget>(client, "fraPelicula", row);
+  setAccessibleRole(*c.fraPelicula, QAccessible::Grouping);
   const QFont font = courierNew(9.75, true);
   for (int i = 1; i <= kCellCount; ++i) {
-    auto* cell = new QLabel(&client);
+    auto* cell = new QLabel(c.fraPelicula);
     nameControl(*cell, QStringLiteral("lblCaracter(%1)").arg(i));
-    cell->setGeometry(rectAt(kCellPitch * i, 120, 135, 255));
+    cell->setGeometry(rectAt(kCellPitch * i, 120, 135, 255).translated(-row.topLeft()));
     cell->setFont(font);
     cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cell->setTextFormat(Qt::PlainText);
@@ -107,9 +114,8 @@ void buildOptions(QWidget& client, GameWindowControls& c) {
   c.lblRapidezTexto = labelSizedToText(frame, "lblRapidezTexto", "Tiempo de espera:", pointAt(3120, 360));
   c.lblRapidez = labelSizedToText(frame, "lblRapidez", "1 segundos", pointAt(4560, 360));
 
-  c.sldRapidez = place<QSlider>(frame, "sldRapidez", rectAt(3000, 600, 2535, 495));
+  c.sldRapidez = place<TickedSlider>(frame, "sldRapidez", rectAt(3000, 600, 2535, 495));
   c.sldRapidez->setAccessibleName(QStringLiteral("Tiempo de espera"));
-  c.sldRapidez->setOrientation(Qt::Horizontal);
   c.sldRapidez->setRange(0, 10);
   c.sldRapidez->setValue(1);
   c.sldRapidez->setSingleStep(1);
@@ -118,11 +124,13 @@ void buildOptions(QWidget& client, GameWindowControls& c) {
   c.sldRapidez->setTickInterval(1);
 }
 
-// The design's focus order, over the controls that can take the focus.
+// Reading order: the box the player types in and its button, the two buttons below, then
+// the options panel row by row. The letter box is off in answer mode and the answer box
+// and "Aceptar" are hidden out of it, so each mode starts at its own box.
 void setFocusOrder(const GameWindowControls& c) {
-  const std::array<QWidget*, 8> order = {c.txtIntroducir, c.chkMayusculas, c.sldRapidez,
-                                         c.txtResponder,  c.chkResponder,  c.cmdSalir,
-                                         c.cmdAceptar,    c.chkSePuedenVocales};
+  const std::array<QWidget*, 8> order = {c.txtIntroducir, c.txtResponder,  c.cmdAceptar,
+                                         c.chkResponder,  c.cmdSalir,      c.chkMayusculas,
+                                         c.chkSePuedenVocales, c.sldRapidez};
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

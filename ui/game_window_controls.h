@@ -19,6 +19,7 @@ namespace filmotas::ui {
 class GallowsWidget;
 
 struct GameWindowControls {
+  QWidget* fraPelicula = nullptr;                    // the group holding the cells
   std::array<QLabel*, kCellCount> lblCaracter{};   // [0] is cell 1
   QLineEdit* txtIntroducir = nullptr;
   QLineEdit* txtResponder = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/game_window_menus.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -21,6 +22,12 @@ QAction* addItem(QMenu& menu, const char* name, const char* caption) {
   return item;
 }
 
+QAction* addItem(QMenu& menu, const char* name, const char* caption, QKeySequence shortcut) {
+  QAction* item = addItem(menu, name, caption);
+  item->setShortcut(shortcut);
+  return item;
+}
+
 QAction* addCheckItem(QMenu& menu, const char* name, const char* caption, bool checked) {
   QAction* item = addItem(menu, name, caption);
   item->setCheckable(true);
@@ -39,11 +46,13 @@ QAction* addSeparator(QMenu& menu, const char* name) {
 GameWindowMenus buildGameWindowMenus(QMenuBar& bar) {
   GameWindowMenus m;
   m.mnuArchivo = addMenu(bar, "mnuArchivo", "&Archivo");
-  m.mnuArchivoNuevaPartida = addItem(*m.mnuArchivo, "mnuArchivoNuevaPartida", "&Nueva partida");
+  m.mnuArchivoNuevaPartida = addItem(*m.mnuArchivo, "mnuArchivoNuevaPartida", "&Nueva partida",
+                                     QKeySequence(Qt::CTRL | Qt::Key_N));
   m.mnuArchivoAgregarFilmotas = addItem(*m.mnuArchivo, "mnuArchivoAgregarFilmotas", "&Agregar filmotas");
   m.mnuArchivoListaFilmotas = addItem(*m.mnuArchivo, "mnuArchivoListaFilmotas", "&Lista de filmotas...");
+  m.mnuArchivoEstadisticas = addItem(*m.mnuArchivo, "mnuArchivoEstadisticas", "&Estadísticas...");
   m.mnuArchivoLinea = addSeparator(*m.mnuArchivo, "mnuArchivoLinea");
-  m.mnuArchivoSalir = addItem(*m.mnuArchivo, "mnuArchivoSalir", "&Salir");
+  m.mnuArchivoSalir = addItem(*m.mnuArchivo, "mnuArchivoSalir", "&Salir", QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   m.mnuOpciones = addMenu(bar, "mnuOpciones", "&Opciones");
   m.mnuOpcionesMostrarOpciones =
@@ -51,9 +60,11 @@ GameWindowMenus buildGameWindowMenus(QMenuBar& bar) {
   m.mnuOpcionesVerBarra = addCheckItem(*m.mnuOpciones, "mnuOpcionesVerBarra", "&Barra de estado", true);
 
   m.mnuAyuda = addMenu(bar, "mnuAyuda", "A&yuda");
-  m.mnuAyudaAyuda = addItem(*m.mnuAyuda, "mnuAyudaAyuda", "&Ayuda");
+  m.mnuAyudaAyuda = addItem(*m.mnuAyuda, "mnuAyudaAyuda", "&Ayuda", QKeySequence(Qt::Key_F1));
   m.mnuAyudaLinea = addSeparator(*m.mnuAyuda, "mnuAyudaLinea");
   m.mnuAyudaAcercaDe = addItem(*m.mnuAyuda, "mnuAyudaAcercaDe", "A&cerca de...");
+  m.mnuAyudaLeerTablero =
+      addItem(*m.mnuAyuda, "mnuAyudaLeerTablero", "&Leer el tablero", QKeySequence(Qt::CTRL | Qt::Key_L));
   return m;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The game window's menu tree: captions with their access keys, separators and the two
-// check marks of "&Opciones". No item has a shortcut key.
+// check marks of "&Opciones", and the keys a desktop player expects: Ctrl+N, Ctrl+Q, F1,
+// and Ctrl+L, which reads the board to a screen reader.
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -12,6 +13,7 @@ struct GameWindowMenus {
   QAction* mnuArchivoNuevaPartida = nullptr;
   QAction* mnuArchivoAgregarFilmotas = nullptr;
   QAction* mnuArchivoListaFilmotas = nullptr;
+  QAction* mnuArchivoEstadisticas = nullptr;
   QAction* mnuArchivoLinea = nullptr;
   QAction* mnuArchivoSalir = nullptr;
   QMenu* mnuOpciones = nullptr;
@@ -21,6 +23,7 @@ struct GameWindowMenus {
   QAction* mnuAyudaAyuda = nullptr;
   QAction* mnuAyudaLinea = nullptr;
   QAction* mnuAyudaAcercaDe = nullptr;
+  QAction* mnuAyudaLeerTablero = nullptr;
 };
 
 GameWindowMenus buildGameWindowMenus(QMenuBar& bar);

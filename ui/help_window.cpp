@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "ui/accessible_roles.h"
 #include "ui/bullet_widget.h"
 #include "ui/control_names.h"
 #include "ui/twips.h"
@@ -39,6 +40,7 @@ int numberOf(const std::array<QPushButton*, N>& buttons, const QObject* object) 
 HelpWindow::HelpWindow(const DataFolder& folder, MessageBoxPort& boxes)
     : QWidget(nullptr, kHelpWindowFlags), core_(folder, boxes) {
   nameControl(*this, "frmAyuda");
+  setAccessibleRole(*this, QAccessible::Window);   // a plain widget would read as a filler
   setWindowTitle(QStringLiteral("Ayuda"));
   // A tool window would not keep the program running; this one does, after the game
   // window has been closed by its close box.
@@ -132,8 +134,14 @@ void HelpWindow::draw(help::HelpControl control, int index) {
   const help::HelpWindowModel& m = core_.model();
   const auto i = help::HelpWindowModel::at(index);
   switch (control) {
-    case HelpControl::fraMarcoCaption: c_.fraMarco->setTitle(fromUtf8(m.fraMarcoCaption)); break;
-    case HelpControl::fraMarcoVisible: c_.fraMarco->setVisible(m.fraMarcoVisible); break;
+    case HelpControl::fraMarcoCaption:
+      c_.fraMarco->setTitle(fromUtf8(m.fraMarcoCaption));
+      drawChosenTopic();
+      break;
+    case HelpControl::fraMarcoVisible:
+      c_.fraMarco->setVisible(m.fraMarcoVisible);
+      drawChosenTopic();
+      break;
     case HelpControl::lblMarcoTema:
       c_.lblMarcoTema[i]->setText(fromUtf8(m.rowCaption(index)));
       c_.cmdMarcoTema[i]->setAccessibleName(fromUtf8(m.rowCaption(index)));
@@ -154,6 +162,15 @@ void HelpWindow::drawRow(int row) {
   c_.cmdMarcoTema[i]->setVisible(visible);
   c_.shpMarcoTema[i]->setVisible(visible);
   c_.lblMarcoTema[i]->setVisible(visible);
+}
+
+// The topic whose rows the frame shows reads as checked.
+void HelpWindow::drawChosenTopic() {
+  const help::HelpWindowModel& m = core_.model();
+  for (int n = 1; n <= help::kTopicCount; ++n) {
+    const bool chosen = m.fraMarcoVisible && m.fraMarcoCaption == help::topicCaption(n);
+    setAccessibleChecked(*c_.cmdTema[help::HelpWindowModel::at(n)], chosen);
+  }
 }
 
 void HelpWindow::drawHeight() {

@@ -35,6 +35,7 @@ class HelpWindow : public QWidget {
   void drawAll();
   void draw(help::HelpControl control, int index);
   void drawRow(int row);
+  void drawChosenTopic();
   void drawHeight();
 
   help::FrmAyuda core_;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "help/help_window_model.h"
+#include "ui/accessible_roles.h"
 #include "ui/bullet_widget.h"
 #include "ui/control_names.h"
 #include "ui/fonts.h"
@@ -62,6 +63,9 @@ void buildTopicRows(QWidget& window, HelpWindowControls& c) {
     c.cmdTema[i] = blankSquare(&window, "cmdTema", n, 240, top);
     c.cmdTema[i]->setFont(dialogFont(8.25));
     c.cmdTema[i]->setAccessibleName(fromView(help::topicCaption(n)));
+    // One topic at a time is chosen, as with radio buttons; the button looks the same.
+    setAccessibleRole(*c.cmdTema[i], QAccessible::RadioButton);
+    setAccessibleChecked(*c.cmdTema[i], false);
     c.shpTema[i] = bullet(&window, "shpTema", n, 600, top);
     c.lblTema[i] = caption(&window, QStringLiteral("lblTema%1").arg(n),
                            fromView(help::topicCaption(n)), rectAt(840, top, 2295, 255));
@@ -84,11 +88,11 @@ void buildSubTopicRows(HelpWindowControls& c) {
 // The white box with the help text inside the frame.
 void buildTextBox(HelpWindowControls& c) {
   c.Picture1 = new QFrame(c.fraMarco);
+  c.Picture1->setFocusPolicy(Qt::StrongFocus);
   nameControl(*c.Picture1, "Picture1");
   c.Picture1->setAccessibleName(QStringLiteral("Texto de ayuda"));
   c.Picture1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   c.Picture1->setGeometry(rectAt(120, 1920, 6615, 1935));
-  c.Picture1->setFocusPolicy(Qt::StrongFocus);
   // The box forces its white, so it forces dark text too: under a dark scheme the
   // system's text colour is light. The help label inherits both.
   QPalette white = c.Picture1->palette();

@@ -19,8 +19,16 @@ int MovieListModel::rowCount(const QModelIndex& parent) const {
 
 int MovieListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
 
+// Drawn while the window paints: a row that cannot be drawn (no memory left) stays empty.
 QVariant MovieListModel::data(const QModelIndex& index, int role) const {
-  const std::int32_t entry = entryAt(index.row());
+  try {
+    return entryData(entryAt(index.row()), role);
+  } catch (...) {
+    return {};
+  }
+}
+
+QVariant MovieListModel::entryData(std::int32_t entry, int role) const {
   const bool damaged = lista_.list().state(entry) != RecordState::title;
   switch (role) {
     case Qt::DisplayRole:
@@ -40,8 +48,10 @@ QVariant MovieListModel::headerData(int section, Qt::Orientation orientation, in
   return QString::number(entryAt(section) + 1);   // the record number
 }
 
+// What lies beyond the records the game can use can only be removed.
 Qt::ItemFlags MovieListModel::flags(const QModelIndex& index) const {
-  return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+  const bool beyond = lista_.list().state(entryAt(index.row())) == RecordState::beyond;
+  return QAbstractTableModel::flags(index) | (beyond ? Qt::NoItemFlags : Qt::ItemIsEditable);
 }
 
 // The row stays where it is; the entries keep their numbers after a correction.

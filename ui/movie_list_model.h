@@ -27,6 +27,8 @@ class MovieListModel : public QAbstractTableModel {
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
  private:
+  QVariant entryData(std::int32_t entry, int role) const;
+
   FrmListaFilmotas& lista_;
   std::vector<std::int32_t> rows_;
 };

@@ -10,15 +10,18 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "movielist/handler_guard.h"
 #include "movielist/title_entry.h"
 #include "ui/control_names.h"
 #include "ui/movie_list_model.h"
+#include "ui/screen_fit.h"
 #include "ui/title_validator.h"
 
 namespace filmotas::ui {
@@ -49,6 +52,32 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 }
 
 std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The import's progress in Qt's progress dialog: it shows itself once the import has
+// taken half a second and looks to take longer; "Cancelar" (or Escape) stops the import.
+class ImportProgressDialog : public ImportProgress {
+ public:
+  explicit ImportProgressDialog(QWidget* parent)
+      : dialog_(QString::fromUtf8("Importando filmotas…"), QStringLiteral("Cancelar"), 0, kSteps, parent) {
+    dialog_.setObjectName(QStringLiteral("prgImportar"));
+    dialog_.setWindowTitle(QString::fromUtf8(kImportTitle));
+    dialog_.setAccessibleName(QStringLiteral("Progreso de la importación"));
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(500);
+    dialog_.setValue(0);
+  }
+
+  bool keepGoing(std::uint64_t done, std::uint64_t total) override {
+    dialog_.setValue(total == 0 ? 0 : static_cast<int>(done * kSteps / total));   // modal: draws and hears the player
+    return !dialog_.wasCanceled();
+  }
+
+  void finished() override { dialog_.reset(); }
+
+ private:
+  static constexpr int kSteps = 1000;
+  QProgressDialog dialog_;
+};
 
 }  // namespace
 
@@ -94,6 +123,8 @@ void MovieListWindow::buildControls() {
 
   lblCuenta_ = new QLabel(this);
   nameControl(*lblCuenta_, "lblCuenta");
+  // As wide as its longest text from the start, so that no count widens the window.
+  lblCuenta_->setMinimumWidth(lblCuenta_->fontMetrics().horizontalAdvance(QStringLiteral("32768 de 32768 registros")));
   cmdCorregir_ = button(this, "cmdCorregir", QStringLiteral("&Corregir"), QStringLiteral("Corregir el título"));
   cmdQuitar_ = button(this, "cmdQuitar", QStringLiteral("&Quitar"), QStringLiteral("Quitar los títulos elegidos"));
   cmdImportar_ = button(this, "cmdImportar", QStringLiteral("&Importar..."), QStringLiteral("Importar títulos"));
@@ -114,23 +145,33 @@ void MovieListWindow::buildControls() {
   layout->addLayout(buttons);
 }
 
+// Nothing a handler throws may reach Qt's event loop: it is told in the general error box.
+std::function<void()> MovieListWindow::guarded(void (MovieListWindow::*handler)()) {
+  return [this, handler] { runHandler(boxes_, [this, handler] { (this->*handler)(); }); };
+}
+
 void MovieListWindow::connectControls() {
-  connect(txtBuscar_, &QLineEdit::textChanged, this, &MovieListWindow::refresh);
-  connect(chkDuplicados_, &QCheckBox::toggled, this, &MovieListWindow::refresh);
-  connect(cmdCorregir_, &QPushButton::clicked, this, &MovieListWindow::cmdCorregir_Click);
-  connect(cmdQuitar_, &QPushButton::clicked, this, &MovieListWindow::cmdQuitar_Click);
-  connect(cmdImportar_, &QPushButton::clicked, this, &MovieListWindow::cmdImportar_Click);
-  connect(cmdExportar_, &QPushButton::clicked, this, &MovieListWindow::cmdExportar_Click);
+  connect(txtBuscar_, &QLineEdit::textChanged, this, guarded(&MovieListWindow::refresh));
+  connect(chkDuplicados_, &QCheckBox::toggled, this, guarded(&MovieListWindow::refresh));
+  connect(cmdCorregir_, &QPushButton::clicked, this, guarded(&MovieListWindow::cmdCorregir_Click));
+  connect(cmdQuitar_, &QPushButton::clicked, this, guarded(&MovieListWindow::cmdQuitar_Click));
+  connect(cmdImportar_, &QPushButton::clicked, this, guarded(&MovieListWindow::cmdImportar_Click));
+  connect(cmdExportar_, &QPushButton::clicked, this, guarded(&MovieListWindow::cmdExportar_Click));
   connect(cmdCerrar_, &QPushButton::clicked, this, &QDialog::reject);
   auto* remove = new QShortcut(QKeySequence::Delete, lstFilmotas_, nullptr, nullptr, Qt::WidgetShortcut);
-  connect(remove, &QShortcut::activated, this, &MovieListWindow::cmdQuitar_Click);
+  connect(remove, &QShortcut::activated, this, guarded(&MovieListWindow::cmdQuitar_Click));
 }
 
 void MovieListWindow::run() {
+  guarded(&MovieListWindow::load)();
+  centreOverParent(*this);
+  exec();
+}
+
+void MovieListWindow::load() {
   lista_.Form_Load();
   refresh();
   lstFilmotas_->setFocus();
-  exec();
 }
 
 void MovieListWindow::closeIfOpen() {
@@ -142,9 +183,7 @@ void MovieListWindow::refresh() {
   const int row = lstFilmotas_->currentIndex().row();
   model_->refresh(txtBuscar_->text(), chkDuplicados_->isChecked());
   const int shown = model_->rowCount();
-  const int total = lista_.list().size();
-  lblCuenta_->setText(shown == total ? QStringLiteral("%1 registros").arg(total)
-                                     : QStringLiteral("%1 de %2 registros").arg(shown).arg(total));
+  lblCuenta_->setText(QString::fromStdString(lista_.countCaption(static_cast<std::size_t>(shown))));
   if (shown > 0) lstFilmotas_->setCurrentIndex(model_->index(std::clamp(row, 0, shown - 1), 0));
 }
 
@@ -165,7 +204,8 @@ void MovieListWindow::cmdImportar_Click() {
   const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(kImportTitle), QString(), kTextFiles,
                                                     nullptr, QFileDialog::DontUseNativeDialog);
   if (path.isEmpty()) return;
-  lista_.importFile(localPath(path));
+  ImportProgressDialog progress(this);
+  lista_.importFile(localPath(path), progress);
   refresh();
 }
 

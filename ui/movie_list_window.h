@@ -3,6 +3,7 @@
 // list, to find, correct, remove, import and export titles. It remembers nothing
 // between openings: every opening reads the list afresh.
 #include <QDialog>
+#include <functional>
 
 #include "movielist/frm_lista_filmotas.h"
 #include "ui/message_boxes.h"
@@ -21,14 +22,16 @@ class MovieListWindow : public QDialog {
  public:
   MovieListWindow(GameLink& game, QWidget* parent);
 
-  // "&Lista de filmotas...": reads the list, shows the window and returns when the
-  // player has closed it.
+  // "&Lista de filmotas...": reads the list, shows the window within the screen's
+  // available area and returns when the player has closed it.
   void run();
   void closeIfOpen();
 
  private:
   void buildControls();
   void connectControls();
+  std::function<void()> guarded(void (MovieListWindow::*handler)());
+  void load();
   void refresh();
   void cmdCorregir_Click();
   void cmdQuitar_Click();

@@ -16,11 +16,11 @@ WAIT = 5.0   # seconds: the longest any single wait may take
 BINARY = os.environ.get("FILMOTAS_BINARY")   # the program under test, named by CMake
 
 
-# Polls probe() until it gives a true value, which it returns; fails after WAIT.
-def wait_for(what, probe):
-    end = time.monotonic() + WAIT
+# Polls probe() until it gives a true value, which it returns; fails after `wait` seconds.
+def wait_for(what, probe, wait=WAIT):
+    end = time.monotonic() + wait
     while not (value := probe()):
-        assert time.monotonic() < end, f"timed out after {WAIT:.0f} s waiting for {what}"
+        assert time.monotonic() < end, f"timed out after {wait:g} s waiting for {what}"
         time.sleep(0.02)
     return value
 
@@ -56,6 +56,11 @@ class XServer:
         self.x.close()
         end_process(self.process)
 
+    # Whether window `wid` carries the X property `name` (an icon: "_NET_WM_ICON").
+    def has_property(self, wid, name):
+        window = self.x.create_resource_object("window", wid)
+        return window.get_full_property(self.x.intern_atom(name), X.AnyPropertyType) is not None
+
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True,
                               timeout=WAIT).stdout
@@ -90,13 +95,13 @@ class Program:
                                     "--name", pattern)
         return [int(w) for w in found.split()]
 
-    def wait_window(self, title):
+    def wait_window(self, title, wait=WAIT):
         literal = "".join("\\" + c if c in ".[]{}()\\*+?^$|" else c for c in title)
 
         def probe():
             assert self.process.poll() is None, f"program ended (code {self.process.returncode}) before window {title!r}"
             return next(iter(self.shown(f"^{literal}$")), None)
-        return wait_for(f"window {title!r}", probe)
+        return wait_for(f"window {title!r}", probe, wait)
 
     def wait_gone(self, wid, what="window"):
         wait_for(f"{what} to close", lambda: wid not in self.shown(""))
@@ -111,8 +116,8 @@ class Program:
         self.keys(wid, *(c if c.isascii() and c.isalnum() else f"U{ord(c):04X}" for c in text))
 
     # Waits for a message box, answers it with a key and waits for it to close.
-    def answer_box(self, title, key="Return"):
-        wid = self.wait_window(title)
+    def answer_box(self, title, key="Return", wait=WAIT):
+        wid = self.wait_window(title, wait)
         self.keys(wid, key)
         self.wait_gone(wid, f"box {title!r}")
 
@@ -124,6 +129,9 @@ class Program:
             window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
             data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
         x.flush()
+
+    def signal(self, number):
+        self.process.send_signal(number)
 
     def wait_exit(self):
         wait_for("the program to end", lambda: self.process.poll() is not None)

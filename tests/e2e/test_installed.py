@@ -45,8 +45,8 @@ def test_package_installs_and_plays_in_the_players_own_folder():
 
 def test_command_line_without_a_display():
     for arguments, status, line in [(["--version"], 0, "Filmotas 1.0.10"), (["--help"], 0, "Uso: filmotas [opciones]"),
-                                    (["--nada"], 2, "filmotas: opción desconocida: --nada"),
-                                    (["sobra"], 2, "filmotas: argumento de más: sobra")]:
+                                    (["--nada"], 2, "filmotas: opción desconocida: --nada. Prueba «filmotas --help»."),
+                                    (["sobra"], 2, "filmotas: argumento de más: sobra. Prueba «filmotas --help».")]:
         done = subprocess.run([h.BINARY, *arguments], env={"PATH": os.environ["PATH"], "LANG": "C.UTF-8"},
                               capture_output=True, text=True, timeout=10)
         first = (done.stderr if status else done.stdout).splitlines()[:1]   # errors go to stderr

@@ -1,5 +1,8 @@
-"""Starting from outside the program folder: the files lie beside the program, one copy a folder."""
+"""Starting from outside the program folder: the files lie beside the program, one copy a folder,
+which a stopped copy holds up no longer and a closed game window lets go of."""
 import os
+import pathlib
+import signal
 
 import harness as h
 
@@ -50,3 +53,41 @@ def test_read_only_folder_is_one_box_naming_it_then_the_end():
         assert f"filmotas: No se puede escribir en la carpeta de datos «{session.folder}».\n" in program.process.stderr.read()
         assert folder_state(session) == before, "the read-only folder changed"
         os.chmod(session.folder, 0o755)
+
+
+def test_a_stopped_copy_holds_up_no_later_one():
+    with h.Session(h.BINARY, {"Filmotas.dat": h.movie_list(["Volver"])}) as session:
+        first = session.start()
+        first.wait_window("Filmotas")
+        first.signal(signal.SIGSTOP)
+        try:
+            second = session.start()
+            second.answer_box("Filmotas", wait=2)   # the request gives up within a second
+            assert second.wait_exit() == 0, "exit code of the second copy"
+        finally:
+            first.signal(signal.SIGCONT)
+        said = second.process.stderr.read()
+        assert "filmotas: la copia que ya se está ejecutando no responde.\n" in said
+        assert "filmotas: Filmotas ya se está ejecutando.\n" in said
+
+
+def test_a_help_window_left_open_lets_a_new_start_play():
+    shipped_help = pathlib.Path(os.path.dirname(h.BINARY), "Ayuda.dat").read_bytes()
+    with h.Session(h.BINARY, {"Filmotas.dat": h.movie_list(["Volver"]), "Ayuda.dat": shipped_help}) as session:
+        first = session.start()
+        game = first.wait_window("Filmotas")
+        first.keys(game, "alt+y", "a")   # "Ayuda" > "Ayuda"
+        helping = first.wait_window("Ayuda")
+        assert session.server.has_property(helping, "_NET_WM_ICON"), "the game's icon on the help window"
+        first.close_box(game)
+        first.wait_gone(game, "the game window")
+        second = session.start()
+        window = second.wait_window("Filmotas")
+        # The second copy plays: its letter box takes a letter, which its game records.
+        letters = session.read("Temp.dat")
+        second.type_text(window, "z")
+        session.wait_file_size("Temp.dat", len(letters) + 3)
+        assert first.shown("^Ayuda$") == [helping], "the help window stays open"
+        second.close_box(window)
+        assert second.wait_exit() == 0, "exit code of the second copy"
+        assert "ya se está ejecutando" not in second.process.stderr.read()

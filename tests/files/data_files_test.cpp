@@ -9,22 +9,13 @@
 #include "files/record_file.h"
 #include "files/windows1252.h"
 #include "support/fakes.h"
+#include "support/file_faults.h"
 
 namespace filmotas {
 namespace {
 
+using testing::failureOf;
 using testing::TempFolder;
-
-// The number of the failure that `operation` reports; 0 when none.
-template <typename Operation>
-int failureOf(Operation&& operation) {
-  try {
-    operation();
-  } catch (const Failure& f) {
-    return f.number();
-  }
-  return 0;
-}
 
 TEST(CodePage, EveryCodeRoundTripsAndNothingIsReplaced) {
   for (int code = 0; code < 256; ++code) {

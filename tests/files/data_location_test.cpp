@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "files/data_location.h"
@@ -67,15 +69,30 @@ TEST(DataLocation, FirstStartCopiesTheShippedListAndNeverReplacesOne) {
   EXPECT_EQ(location.helpFolder, location.playerFolder);
 }
 
+// Unusable: a file, a folder that cannot be made, and (with root to give it away) another
+// user's folder that others may write, where links could be slipped in for the game's files.
 TEST(DataLocation, UnusableFolderIsOneMessageNamingIt) {
   Prefix prefix;
   prefix.write("archivo", "");
   const std::string file = prefix.file("archivo");
-  for (const auto& [folder, message] : {std::pair{file, "La carpeta de datos «" + file + "» es un archivo, no una carpeta."},
-                                        std::pair{file + "/sub", "No se puede crear la carpeta de datos «" + file + "/sub»."}}) {
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {file, "La carpeta de datos «" + file + "» es un archivo, no una carpeta."},
+      {file + "/sub", "No se puede crear la carpeta de datos «" + file + "/sub»."}};
+  if (::geteuid() == 0) {
+    const std::string shared = prefix.file("compartida");
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    ASSERT_EQ(::chown(shared.c_str(), 54321, 0), 0);
+    cases.emplace_back(shared, "La carpeta de datos «" + shared + "» es de otro usuario y otros pueden escribir en ella.");
+  }
+  for (const auto& [folder, message] : cases) {
     DataLocation location = prefix.locate("", folder);
     EXPECT_THAT([&] { preparePlayerFolder(location); }, ::testing::ThrowsMessage<LocationProblem>(message));
   }
+  DataLocation own = prefix.locate("", prefix.file("propia"));   // the player's own, open to all
+  fs::create_directory(own.playerFolder);
+  fs::permissions(own.playerFolder, fs::perms::all);
+  EXPECT_NO_THROW(preparePlayerFolder(own));
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // The add-movie dialog's append, checked byte for byte in the movie list.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include "files/failure.h"
 #include "movielist/frm_agregar.h"
+#include "movielist/list_append.h"
 #include "support/fakes.h"
 
 using namespace filmotas;
@@ -20,10 +24,12 @@ struct Append : ::testing::Test {
 }  // namespace
 
 // Whole records right after the last whole one: the position comes from the file, not
-// from a partial record or a stale count.
+// from a partial record or a stale count. The partial record is saved under a free name.
 TEST_F(Append, TitlesFillWholeRecordsRightAfterTheLastOne) {
   game.folder.write("Filmotas.dat", movieList({"UNO", "DOS"}) + std::string(26, 'x'));   // 130 bytes
+  game.folder.write("Filmotas.dat.resto", "de antes");
   EXPECT_TRUE(dialog.cmdAceptar_Click("Año"));
+  EXPECT_EQ(game.folder.read("Filmotas.dat.resto.1"), std::string(26, 'x'));
   game.game.listNowHolds(1);    // too low: must not overwrite "DOS"
   EXPECT_TRUE(dialog.cmdAceptar_Click("CUATRO"));
   game.game.listNowHolds(20);   // too high: must not leave a gap
@@ -31,6 +37,8 @@ TEST_F(Append, TitlesFillWholeRecordsRightAfterTheLastOne) {
   EXPECT_EQ(list(), movieList({"UNO", "DOS"}) + record("A\xF1o", 52) + movieList({"CUATRO", "CINCO"}));
   EXPECT_EQ(game.game.titleCount(), 5);
   EXPECT_TRUE(game.boxes.shown.empty());
+  EXPECT_EQ(game.folder.read("Filmotas.dat.resto"), "de antes");
+  EXPECT_FALSE(game.folder.exists("Filmotas.dat.resto.2"));
 }
 
 // A blank title only beeps; the others are explained.
@@ -76,4 +84,35 @@ TEST(AppendWithoutGame, TheTitleNumber32767IsTheLastOneAccepted) {
   EXPECT_EQ(f.boxes.shown, Boxes(1, {"La lista ya tiene 32767 filmotas, el máximo que admite el programa.",
                                      "Agregar filmotas", 48}));
   EXPECT_EQ(f.folder.read("Filmotas.dat").size(), 32767u * 52);
+}
+
+// A failed write, a write that stops halfway, a failed flush and a full disk all leave
+// the list's whole records and its damaged tail byte for byte as they were.
+TEST(BatchAppend, AFailureAtAnyStepLeavesTheListAndItsDamagedTailAsTheyWere) {
+  const std::string before = movieList({"UNO"}) + "\xB2\x27\x0A\xEF";
+  const auto failWith = [](int error) {
+    return [error](int, const char*, std::size_t) -> ssize_t { errno = error; return -1; };
+  };
+  const auto halfThenFail = [](int fd, const char* bytes, std::size_t count) -> ssize_t {
+    if (count < 104) return errno = EIO, -1;
+    return ::write(fd, bytes, count / 2);
+  };
+  const struct { AppendCalls calls; rlim_t room; int failure; } cases[] = {
+      {{failWith(ENOSPC)}, RLIM_INFINITY, 61},
+      {{halfThenFail}, RLIM_INFINITY, 57},
+      {{systemWrite, [](int) { return errno = EIO, -1; }}, RLIM_INFINITY, 57},
+      {{}, before.size() + 60, 61}};
+  TempFolder folder;
+  const std::string path = folder.file("Filmotas.dat");
+  for (const auto& c : cases) {
+    folder.write("Filmotas.dat", before);
+    try {
+      const FileSizeLimit disk(c.room);
+      ListAppend(path, c.calls).append({"DOS", "TRES", "CUATRO"});
+      ADD_FAILURE() << "appended";
+    } catch (const Failure& f) {
+      EXPECT_EQ(f.number(), c.failure);
+    }
+    EXPECT_EQ(folder.read("Filmotas.dat"), before);
+  }
 }

@@ -24,6 +24,15 @@ std::string mixedList() {
   return movieList({"Amélie", "AMELIE"}) + kPadded + kDamaged + movieList({"amelie 2"}) + kPartial;
 }
 
+// Goes on until call number `cancelAt` (from 1), where the player cancels.
+struct ScriptedProgress : ImportProgress {
+  bool keepGoing(std::uint64_t, std::uint64_t) override { return ++calls != cancelAt; }
+  void finished() override { ++ends; }
+  int cancelAt = 0;
+  int calls = 0;
+  int ends = 0;
+};
+
 struct ListWindow : ::testing::Test {
   ListWindow() { game.folder.write("Filmotas.dat", mixedList()); }
   std::string list() const { return game.folder.read("Filmotas.dat"); }
@@ -46,6 +55,20 @@ TEST_F(ListWindow, ShowsEveryRecordAndFiltersIgnoringCaseAndAccents) {
       {"OLV", false, {2}},             {"Ō", false, {}},             {"", true, {0, 1}},
       {"e 2", true, {}}};
   for (const auto& c : cases) EXPECT_EQ(window.shownEntries(c.typed, c.onlyDuplicates), c.shown) << c.typed;
+}
+
+// "1 registro", "1 byte": every count agrees with its number.
+TEST_F(ListWindow, CountsReadRightInTheSingular) {
+  const struct { std::string list; std::size_t shown; const char* count; const char* last; } cases[] = {
+      {movieList({"UNO"}), 1, "1 registro", "UNO"},
+      {movieList({"UNO"}) + "x", 2, "2 registros", "[Registro incompleto: 1 byte]"},
+      {movieList({"UNO"}) + "x", 1, "1 de 2 registros", "[Registro incompleto: 1 byte]"}};
+  for (const auto& c : cases) {
+    game.folder.write("Filmotas.dat", c.list);
+    window.Form_Load();
+    EXPECT_EQ(window.countCaption(c.shown), c.count);
+    EXPECT_EQ(window.list().caption(window.list().size() - 1), c.last);
+  }
 }
 
 TEST_F(ListWindow, RemoveAsksHowManyAndCountsAtOnce) {
@@ -86,32 +109,66 @@ TEST_F(ListWindow, CorrectionRewritesOneRecordOrChangesNothing) {
   EXPECT_EQ(list(), movieList({"Amélie", "AMELIE"}) + kPadded + kDamaged + movieList({"amelie 2", "Ran"}));
 }
 
-// Each acceptable line appended; the report counts the others by reason, and stops at a
-// write failure or at the most titles a list holds.
+// Each acceptable line appended, a batch at a time; the report counts the others by
+// reason, and a write failure stops the import after the batches already written.
 TEST_F(ListWindow, ImportAppendsAcceptableTitlesAndReportsTheOthers) {
   const std::string almostFull(32766 * 52, '\0');
-  const struct { std::string list, text; rlim_t room; std::string after; std::size_t boxes; const char* report; } cases[] = {
+  const std::string longLine(kImportBatchBytes, 'x');   // the first batch is written after it
+  const struct { std::string list, text; rlim_t room; std::string after; std::size_t boxes; std::string report; } cases[] = {
       {movieList({"Amélie"}),
-       "\xEF\xBB\xBF" "AMELIE\r\nRan\n\n   \r\n" + std::string(51, 'x') + "\nŌkami\nTab\there\nran\r\n\xFF\nLa strada",
+       "\xEF\xBB\xBF" "AMELIE\r\nRan\n\n   \r\n\t \t\n" + std::string(51, 'x') + "\n" + std::string(300, 'y') +
+           "\nŌkami\nTab\there\nran\r\nLa strada\nLA STRÁDA\nRan",
        RLIM_INFINITY, movieList({"Amélie", "Ran", "La strada"}), 1,
-       "Filmotas añadidas: 2\r\nLíneas omitidas: 8\r\n- vacías o solo con espacios: 2\r\n"
-       "- de más de 50 caracteres: 1\r\n- con caracteres que no se pueden guardar: 3\r\n"
-       "- que ya estaban en la lista: 2"},
-      {movieList({"Amélie"}), "Uno\nDos\nTres\n", 52 + 60, movieList({"Amélie", "Uno"}), 2,
-       "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: 1"},
-      {almostFull, "Uno\nDos\nTres\n", RLIM_INFINITY, almostFull + movieList({"Uno"}), 1,
-       "Filmotas añadidas: 1\r\nLíneas omitidas: 2\r\n- que no caben: la lista admite 32767 filmotas: 2"}};
+       "Filmotas añadidas: 2\r\nLíneas omitidas: 11\r\n- 3 líneas vacías\r\n"
+       "- 2 líneas de más de 50 caracteres\r\n- 2 líneas con caracteres que no se pueden guardar\r\n"
+       "- 1 título ya está en la lista\r\n- 3 líneas repetidas en el archivo"},
+      {movieList({"Amélie"}), "Uno\nDos\nTres\n", 52 + 100, movieList({"Amélie"}), 2,
+       "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: 0"},
+      {movieList({"Amélie"}), "Uno\nDos\n" + longLine + "\nTres\n", 52 * 3 + 30, movieList({"Amélie", "Uno", "Dos"}), 2,
+       "La importación se detuvo por un error.\r\n\r\nFilmotas añadidas: 2\r\nLíneas omitidas: 1\r\n"
+       "- 1 línea de más de 50 caracteres"},
+      {almostFull, "Uno\n \nDos\nTres\nuno\n", RLIM_INFINITY, almostFull + movieList({"Uno"}), 1,
+       "Filmotas añadidas: 1\r\nLíneas omitidas: 4\r\n- 1 línea vacía\r\n- 1 línea repetida en el archivo\r\n"
+       "- 2 títulos no caben: la lista admite 32767 filmotas"}};
   for (const auto& c : cases) {
     game.folder.write("Filmotas.dat", c.list);
     game.folder.write("nuevas.txt", c.text);
     game.boxes.shown.clear();
-    const FileSizeLimit disk(c.room);
-    EXPECT_TRUE(window.importFile(game.folder.file("nuevas.txt")));
+    ScriptedProgress progress;
+    {
+      const FileSizeLimit disk(c.room);
+      EXPECT_EQ(window.importFile(game.folder.file("nuevas.txt"), progress), c.after != c.list);
+    }
     EXPECT_EQ(list(), c.after);
     EXPECT_EQ(window.list().bytes(), c.after);
     EXPECT_EQ(game.game.titleCount(), static_cast<std::int16_t>(c.after.size() / 52));
     ASSERT_EQ(game.boxes.shown.size(), c.boxes);
     EXPECT_EQ(game.boxes.shown.back().text, c.report);
+    EXPECT_EQ(progress.ends, 1);
+  }
+}
+
+// A file that is not UTF-8 adds nothing and says where; a cancel keeps what was added.
+TEST_F(ListWindow, ImportRefusesAFileThatIsNotUtf8AndStopsWhenCancelled) {
+  const struct { std::string text; int cancelAt; std::string after; ShownBox box; } cases[] = {
+      {"Amélie\nCaf\xE9 Society\nRan\n", 0, mixedList(),
+       {"El archivo no es texto UTF-8 (la línea 2 no lo es) y no se ha importado nada.\r\n\r\n"
+        "Guárdalo con la codificación UTF-8 y vuelve a importarlo.", "Importar filmotas", 48}},
+      {"Ran\nKagemusha\n", 1, mixedList(),
+       {"Importación cancelada: las filmotas añadidas hasta entonces se quedan en la lista.\r\n\r\n"
+        "Filmotas añadidas: 0", "Filmotas importadas", 64}},
+      {"Ran\nKagemusha\n", 2, mixedList().substr(0, mixedList().size() - kPartial.size()) + movieList({"Ran"}),
+       {"Importación cancelada: las filmotas añadidas hasta entonces se quedan en la lista.\r\n\r\n"
+        "Filmotas añadidas: 1", "Filmotas importadas", 64}}};
+  for (const auto& c : cases) {
+    game.folder.write("Filmotas.dat", mixedList());
+    game.folder.write("nuevas.txt", c.text);
+    game.boxes.shown.clear();
+    ScriptedProgress progress;
+    progress.cancelAt = c.cancelAt;
+    window.importFile(game.folder.file("nuevas.txt"), progress);
+    EXPECT_EQ(list(), c.after);
+    EXPECT_EQ(game.boxes.shown, Boxes{c.box});
   }
 }
 
@@ -128,6 +185,7 @@ TEST_F(ListWindow, ExportGivesBackTheListWhenImportedIntoAnEmptyOne) {
   window.exportFile(game.folder.file("lista.txt"));
   EXPECT_EQ(game.boxes.shown.back().text, "Filmotas exportadas: 3");
   game.folder.write("Filmotas.dat", "");
-  window.importFile(game.folder.file("lista.txt"));
+  ScriptedProgress progress;
+  window.importFile(game.folder.file("lista.txt"), progress);
   EXPECT_EQ(list(), odd);
 }

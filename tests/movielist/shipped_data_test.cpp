@@ -35,7 +35,7 @@ TEST(ShippedData, BuildStepWritesMissingFilesWholeAndKeepsTheOnesThere) {
   const auto titles = sourceLines("peliculas.txt");
   TempFolder program, kept;
   // What an interrupted run left behind, longer than the whole list.
-  program.write("Filmotas.dat.part", std::string((titles.size() + 1) * 52, 'x'));
+  program.write(".filmotas-Ab12Cd", std::string((titles.size() + 1) * 52, 'x'));
   kept.write("FILMOTAS.DAT", record("Solo una", 52));
   kept.write("ayuda.DAT", "Texto propio\r\n");
   ASSERT_TRUE(makeData(program) && makeData(kept));
@@ -43,7 +43,7 @@ TEST(ShippedData, BuildStepWritesMissingFilesWholeAndKeepsTheOnesThere) {
   std::string help;
   for (const std::string& line : sourceLines("ayuda.txt")) help += *windows1252::encode(line) + "\r\n";
   EXPECT_EQ(program.read("Ayuda.dat"), help);
-  EXPECT_FALSE(program.exists("Filmotas.dat.part"));
+  EXPECT_FALSE(program.exists(".filmotas-Ab12Cd"));
   EXPECT_EQ(kept.read("FILMOTAS.DAT") + kept.read("ayuda.DAT"), record("Solo una", 52) + "Texto propio\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(kept.path()), {}), 2);
 }

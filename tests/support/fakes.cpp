@@ -7,6 +7,7 @@
 #include <iterator>
 #include <random>
 
+#include "files/record_codec.h"
 #include "files/windows1252.h"
 
 namespace filmotas::testing {
@@ -42,10 +43,7 @@ void TempFolder::write(const std::string& name, const std::string& bytes) const 
   std::ofstream(path_ / name, std::ios::binary) << bytes;
 }
 
-std::string record(const std::string& text, int length) {
-  const char size[] = {static_cast<char>(text.size() & 0xFF), static_cast<char>(text.size() >> 8)};
-  return (std::string(size, 2) + text).append(static_cast<std::size_t>(length) - 2 - text.size(), '\0');
-}
+std::string record(const std::string& text, int length) { return filmotas::record::encode(text, length); }
 
 std::string movieList(const std::vector<std::string>& titles) {
   std::string out;
