@@ -44,7 +44,7 @@ void nuevaPartida(benchmark::State& state) {
     fixture.random.script({0.37f, 0.5f});
     fixture.game.NuevaPartida();
   }
-  if (fixture.game.intRegistros != state.range(0)) state.SkipWithError("the list was not counted");
+  if (fixture.game.titleCount() != state.range(0)) state.SkipWithError("the list was not counted");
 }
 
 const std::string kSaidLetters = "BCDFGHJKLMNPQRSTVWXY";

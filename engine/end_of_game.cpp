@@ -1,5 +1,6 @@
-// The whole-title answer, the win test and the play-again question that ends every game.
+// The whole-title answer and the play-again question that ends every game.
 #include "engine/frm_filmotas.h"
+#include "files/windows1252.h"
 
 namespace filmotas {
 
@@ -11,45 +12,40 @@ void FrmFilmotas::chkResponder_Click() {
 
 void FrmFilmotas::cmdAceptar_Click() {
   handle([this] {
-    if (!gameUnderWay_) {
+    const AnswerVerdict verdict = rules_.judgeAnswer(windows1252::encode(model_.txtResponder));
+    if (verdict == AnswerVerdict::noGame) {
       boxes_.beep();   // no title to answer; the answer stays in its box
       return;
     }
-    const bool right = model_.txtResponder == strPelícula;
+    const bool right = verdict == AnswerVerdict::right;
     tell(&GameEvents::answerJudged, AnswerJudged{model_.txtResponder, right});
-    announceEnd(right ? GameResult::answerRight : GameResult::answerWrong);
-    if (right) {
-      endOfGameDialog("¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?", "¿Otra vez?");
-    } else {
-      endOfGameDialog("No lo has conseguido.\r\nLa película era: " + strPelícula +
-                          "\r\n\r\n¿Quieres jugar otra vez?",
-                      "¿Otra vez?");
-    }
+    endGame(right ? GameResult::answerRight : GameResult::answerWrong);
   });
 }
 
-// Won when every cell of the title has been revealed. A cell is judged by what the
-// player has uncovered, not by its caption: a hyphen in the title shows "-" either way.
-void FrmFilmotas::winTest() {
-  if (!gameUnderWay_) return;   // a new game that failed after a loss has no title to win
-  blnCompleto_ = true;
-  for (intContador_ = 1; intContador_ <= lngLongitud_; ++intContador_) {
-    if (!revealed_[static_cast<std::size_t>(intContador_ - 1)]) blnCompleto_ = false;
+// The last step of the letter or answer that ended the game: the question comes once the
+// rules have judged, and Yes starts the next game with nothing of this one left to run.
+// No leaves the program.
+void FrmFilmotas::endGame(GameResult result) {
+  announceEnd(result);
+  const std::string again = "\r\n\r\n¿Quieres jugar otra vez?";
+  const std::string wasTitle = "\r\nLa película era: " + title();
+  int answer = 0;
+  switch (result) {
+    case GameResult::lost:
+      answer = boxes_.show("Has fallado, vuelve a intentarlo." + wasTitle + again, "Has perdido", box::kYesNoQuestion);
+      break;
+    case GameResult::answerWrong:
+      answer = boxes_.show("No lo has conseguido." + wasTitle + again, "¿Otra vez?", box::kYesNoQuestion);
+      break;
+    default:
+      answer = boxes_.show("¡Has ganado, felicidades!" + again, "¿Otra vez?", box::kYesNoQuestion);
+      break;
   }
-  if (blnCompleto_) {
-    announceEnd(GameResult::won);
-    endOfGameDialog("¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?", "¿Otra vez?");
-  }
-}
-
-// Yes starts a new game at once; No leaves the program (and the caller stops there).
-void FrmFilmotas::endOfGameDialog(const std::string& text, const std::string& title) {
-  const int answer = boxes_.show(text, title, box::kYesNoQuestion);
-  strRespuesta_ = std::to_string(answer);
   if (answer == box::kAnswerYes) {
     startNewGame();
   } else {
-    Salir();
+    leave();
   }
 }
 

@@ -1,41 +1,49 @@
 #pragma once
-// The game window frmFilmotas without its widgets: every member of the game, the
-// control values of its window (GameWindowModel) and every event handler. The Qt window
-// forwards the player's events here and draws what the model says.
-#include <array>
+// The game window frmFilmotas without its widgets: its event handlers turn the player's
+// events into calls on the game's rules (GameRules) and the rules' verdicts into control
+// values (GameWindowModel), message boxes, "Temp.dat" records and game events. The Qt
+// window forwards the player's events here and draws what the model says.
+//
+// Where the game window's members went:
+//   strPelícula, lngLongitud, blnCompleto     rules().title(), length(), complete()
+//   intFallos, blnFallo                        rules().misses(), Verdict::judged == miss
+//   strLetraTemp (the letters said)            rules().lettersSaid(), in memory
+//   strVocal                                   givenVowel()
+//   intRegistros, intElegido                   titleCount(), drawnRecord()
+//   intRegistrosTemp                           scratchRecords()
+//   intSegundos, strSegundos                   model().sldRapidez
+//   strArchivo, intArchivo, intTamaño,
+//   strArchivoTemp, intArchivoTemp             a local file in the operation that opens it
+//   strLetra, intAscii, strCaracter,
+//   intContador, strRespuesta                  locals
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "files/data_folder.h"
-#include "files/failure.h"
-#include "engine/file_table.h"
 #include "engine/game_events.h"
 #include "engine/game_link.h"
 #include "engine/ports.h"
 #include "engine/window_model.h"
+#include "files/data_folder.h"
+#include "files/failure.h"
+#include "rules/game_rules.h"
 
 namespace filmotas {
+
+class RecordFile;
 
 class FrmFilmotas : public GameLink {
  public:
   using Observer = std::function<void(Control, int index)>;
 
-  FrmFilmotas(std::string programFolder, MessageBoxPort& boxes, RandomSource& random,
-              ProgramWindows& windows, Clock& clock = systemClock());
+  FrmFilmotas(std::string dataFolder, MessageBoxPort& boxes, RandomSource& random, ProgramWindows& windows,
+              Clock& clock = systemClock());
 
   // Who hears what happens in a game (the record of games, a screen reader's sentences).
   // Subscribers must outlive the game or never be called again.
   void subscribe(GameEvents& subscriber) { subscribers_.push_back(&subscriber); }
-
-  // ---- Published members, read and written by the other windows ----
-  std::string strArchivo;
-  std::int16_t intArchivo = 0;
-  std::int16_t intTamaño = 0;
-  std::int16_t intRegistros = 0;
-  std::string strVocal;
-  std::string strPelícula;   // UTF-8
 
   // ---- The window's control values, and who wants to hear of their changes ----
   const GameWindowModel& model() const { return model_; }
@@ -46,8 +54,9 @@ class FrmFilmotas : public GameLink {
   void Form_Load();
   void Form_QueryUnload();   // writes the settings; never cancels the closing
   void NuevaPartida();
-  void setTxtIntroducir(const std::string& text);   // the player edited the letter box
-  void setTxtResponder(const std::string& text);    // the player edited the answer box
+  // The player edited a box: the box shows the text already, so it is not drawn back.
+  void setTxtIntroducir(const std::string& text);
+  void setTxtResponder(const std::string& text);
   void setChkResponder(int state);                  // the player clicked "Responder"
   void setChkSePuedenVocales(int state);
   void setChkMayusculas(int state);
@@ -68,58 +77,45 @@ class FrmFilmotas : public GameLink {
   // True once the game window has closed: later events are ignored.
   bool closed() const { return closed_; }
 
-  // ---- Private members, readable for the window and for tests ----
-  const std::string& strArchivoTemp() const { return strArchivoTemp_; }
-  std::int16_t intRegistrosTemp() const { return intRegistrosTemp_; }
-  std::int16_t intSegundos() const { return intSegundos_; }
-  const std::string& strSegundos() const { return strSegundos_; }
-  std::int16_t intFallos() const { return intFallos_; }
-  bool blnFallo() const { return blnFallo_; }
-  std::int32_t lngLongitud() const { return lngLongitud_; }
-  std::int16_t intElegido() const { return intElegido_; }
-  const std::string& strRespuesta() const { return strRespuesta_; }
-  bool blnCompleto() const { return blnCompleto_; }
-  std::int16_t intAscii() const { return intAscii_; }
-  bool revealed(int cell) const { return revealed_[static_cast<std::size_t>(cell - 1)]; }
+  // ---- The game as it stands ----
+  const GameRules& rules() const { return rules_; }
+  std::string title() const;   // UTF-8; empty with no game under way
+  const std::string& givenVowel() const { return givenVowel_; }
+  std::int16_t titleCount() const { return titleCount_; }     // as last counted, or told
+  std::int16_t drawnRecord() const { return drawnRecord_; }   // the title's record in the list
+  std::int16_t scratchRecords() const { return scratchRecords_; }   // "Temp.dat" records of this game
 
   // GameLink, for the add-movie dialog and the list window.
   const DataFolder& dataFolder() const override { return folder_; }
   MessageBoxPort& messageBoxes() override { return boxes_; }
-  void listNowHolds(std::int16_t titles) override { intRegistros = titles; }
-
-  FileTable& files() { return files_; }
-
-  // The general error box for a failure.
-  void showGeneralError(const Failure& failure);
+  void listNowHolds(std::int16_t titles) override { titleCount_ = titles; }
 
  private:
-  struct ProgramExit {};   // thrown by Salir: the operation that called it ends there
-
   void handle(const std::function<void()>& body);
-  void runTick();
+  void showGeneralError(const Failure& failure);
 
-  // Start-up and settings
+  // Start-up, settings and leaving
   void loadSettings();
   void applyDefaultSettings();
-  void writeSettingsFile();
+  void leave();
+  void closeAllWindows();
 
-  // New game, vowel, layout
+  // New game
   void startNewGame();
-  void countTitles(RecordFile& list);
-  void drawTitle(RecordFile& list);
-  void AsignarVocal();
-  void PonerVocalAsignada();
+  void clearBoard();
+  std::string drawTitle(RecordFile& list);
+  char giveVowelAway();
 
   // Letter guess, answer, end of game
   void txtIntroducir_Change();
-  void judgeLetter(std::uint8_t code, const std::string& letterBytes);
-  bool isRepeated(RecordFile& scratch, std::uint8_t code);
-  void showStage(std::int16_t misses);
+  void showVerdict(const std::string& typed, const Verdict& verdict);
+  void writeDownLetter(const std::string& letter);
+  void showMissedLetters();
+  void showStage(int misses);
   void chkResponder_Click();
   void sldRapidez_Change();
-  void winTest();
-  void endOfGameDialog(const std::string& text, const std::string& title);
-  void closeAllWindows();
+  void endGame(GameResult result);
+  void clearLetterAndVerdict();
 
   // Game events
   BoardView board() const;
@@ -131,11 +127,12 @@ class FrmFilmotas : public GameLink {
     for (GameEvents* s : subscribers_) (s->*handler)(event);
   }
 
-  // Control setters: each stores the value and tells the observer; the letter box, the
-  // answer-mode check box and the slider raise their own events, as setting them from
-  // code does in the window.
+  // Control setters: each stores the value and tells the observer; the answer-mode
+  // check box and the slider raise their own events, as setting them from code does in
+  // the window.
   void notify(Control control, int index = 0);
-  void setCell(int cell, const std::string& caption, bool isRevealed);
+  void setCell(int cell, const std::string& caption);
+  void showCells();
   void setPiece(Piece piece, bool visible);
   void setPanel(int panel, const std::string& text);
   void putTxtIntroducir(const std::string& text);
@@ -155,46 +152,21 @@ class FrmFilmotas : public GameLink {
   ProgramWindows& windows_;
   Clock& clock_;
   std::vector<GameEvents*> subscribers_;
-  FileTable files_;
   GameWindowModel model_;
   Observer observer_;
 
-  // Private members of the game window
-  std::string strArchivoTemp_;
-  std::int16_t intArchivoTemp_ = 0;
-  std::int16_t intRegistrosTemp_ = 0;
-  std::string strLetraTemp_;
-  std::string strSegundos_;
-  std::int16_t intSegundos_ = 0;
-  std::int16_t intFallos_ = 0;
-  bool blnFallo_ = false;
-  std::string strLetra_;
-  std::int32_t lngLongitud_ = 0;
-  std::int16_t intElegido_ = 0;
-  std::string strRespuesta_;
-  std::string strCaracter_;
-  std::int16_t intContador_ = 0;
-  bool blnCompleto_ = false;
-  std::int16_t intAscii_ = 0;
-
-  // The title in Windows-1252, one byte a cell, and which cells have been revealed:
-  // a cell counts as hidden until its character has been shown, whatever its caption.
-  std::string titleCodes_;
-  std::array<bool, kCellCount> revealed_{};
-
-  int depth_ = 0;            // handlers running (a message box shows inside one)
-  bool tickPending_ = false;
-  bool closed_ = false;
-  // A new game drew a title and laid it out. Until then (a failed start-up, an empty
-  // list, a new game stopped by a failure) a letter or an answer has nothing to be
-  // judged against and is not taken.
-  bool gameUnderWay_ = false;
-  // The game under way has been told ended (won, lost, answered): the play-again box is
-  // open, so a new game does not count it abandoned.
-  bool endAnnounced_ = false;
+  // The game under way: its rules hold the truth; the rest is what the files and the
+  // About box need.
+  GameRules rules_;
+  std::string givenVowel_;
+  std::int16_t titleCount_ = 0;
+  std::int16_t drawnRecord_ = 0;
+  std::int16_t scratchRecords_ = 0;
   std::chrono::system_clock::time_point gameStartedAt_;
-  std::vector<std::string> lettersJudged_;   // hits and misses, as typed
-  std::vector<std::string> missedLetters_;
+
+  bool busy_ = false;        // a handler runs (a message box shows inside one)
+  bool tickHeld_ = false;    // a tick fell due meanwhile
+  bool closed_ = false;
 };
 
 }  // namespace filmotas

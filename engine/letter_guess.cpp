@@ -1,124 +1,80 @@
 // The letter guess, the wait timer and the slider that sets the wait time.
 #include "engine/frm_filmotas.h"
-#include "engine/letter_case.h"
+#include "files/record_file.h"
 #include "files/windows1252.h"
-#include "settings/settings_file.h"
 
 namespace filmotas {
 
-namespace {
-
-constexpr int kLosingMisses = 5;
-
-bool isPlainVowel(const std::string& letter) {
-  return letter.size() == 1 && std::string_view("AaEeIiOoUu").find(letter[0]) != std::string_view::npos;
-}
-
-bool matches(std::uint8_t candidate, std::uint8_t code, std::optional<std::uint8_t> partner) {
-  return candidate == code || (partner && candidate == *partner);
-}
-
-}  // namespace
-
+// The letter is encoded once: the rules judge its codes and "Temp.dat" records them.
 void FrmFilmotas::txtIntroducir_Change() {
-  if (model_.txtIntroducir.empty()) return;
-  if (!gameUnderWay_) {
-    boxes_.beep();
-    putTxtIntroducir("");
-    return;
-  }
-  strLetra_ = model_.txtIntroducir;
-  if (model_.chkSePuedenVocales == 0 && isPlainVowel(strLetra_)) {
-    boxes_.show("No se pueden decir vocales", "Filmotas", box::kOk);
-    announceLetter(strLetra_, LetterOutcome::vowelRefused);
-    putTxtIntroducir("");
-    return;
-  }
-  const auto letterCodes = windows1252::encode(strLetra_);
-  if (!letterCodes || letterCodes->empty()) {
-    announceLetter(strLetra_, LetterOutcome::notALetter);
-    putTxtIntroducir("");   // a character no data file could hold is not a letter of the game
-    return;
-  }
+  const std::string typed = model_.txtIntroducir;
+  if (typed.empty()) return;
+  const std::string letter = windows1252::encode(typed).value_or("");
+  Verdict verdict;
   try {
-    judgeLetter(static_cast<std::uint8_t>((*letterCodes)[0]), *letterCodes);
-  } catch (const Failure& f) {
-    showGeneralError(f);
+    verdict = rules_.judgeLetter(letter, [&] { writeDownLetter(letter); });
+  } catch (const Failure&) {
+    showCells();   // what the letter uncovered stays shown
+    throw;
   }
+  showVerdict(typed, verdict);
 }
 
-void FrmFilmotas::judgeLetter(std::uint8_t code, const std::string& letterCodes) {
-  intAscii_ = code;
-  const auto partner = partnerCode(code);
-  const bool ignoreCase = model_.chkMayusculas == 1;
-  std::vector<int> uncovered;
-  for (intContador_ = 1; intContador_ <= lngLongitud_; ++intContador_) {
-    const auto character = static_cast<std::uint8_t>(titleCodes_[intContador_ - 1]);
-    strCaracter_ = windows1252::decode(std::string(1, static_cast<char>(character)));
-    const bool wasHidden = !revealed(intContador_);
-    if (character == code) {
-      setCell(intContador_, strLetra_, true);
-    } else if (ignoreCase && partner && character == *partner) {
-      setCell(intContador_, strCaracter_, true);
-    }
-    if (wasHidden && revealed(intContador_)) uncovered.push_back(intContador_);
-  }
+// A new letter takes the next record of "Temp.dat" before it counts.
+void FrmFilmotas::writeDownLetter(const std::string& letter) {
+  raiseCount(scratchRecords_);
+  RecordFile scratch(folder_.path(kScratchFile), kScratchRecordLength);
+  scratch.write(scratchRecords_, letter);
+}
 
-  raiseCount(intRegistrosTemp_);   // reserved even when the letter turns out to be repeated
-  strArchivoTemp_ = folder_.path(kScratchFile);
-  intArchivoTemp_ = files_.freeFile();
-  CloseOnExit closeScratch(files_, intArchivoTemp_);
-  RecordFile& scratch = files_.open(intArchivoTemp_, strArchivoTemp_, kScratchRecordLength);
-  if (isRepeated(scratch, code)) {
-    announceLetter(strLetra_, LetterOutcome::repeated, std::move(uncovered));
-    boxes_.show("La letra ''" + strLetra_ + "'' ya ha sido repetida", "Letra repetida", box::kOk);
+void FrmFilmotas::showVerdict(const std::string& typed, const Verdict& verdict) {
+  switch (verdict.judged) {
+    case Judged::noGame:
+      boxes_.beep();
+      putTxtIntroducir("");
+      return;
+    case Judged::vowelRefused:
+      boxes_.show("No se pueden decir vocales", "Filmotas", box::kOk);
+      announceLetter(typed, LetterOutcome::vowelRefused);
+      putTxtIntroducir("");
+      return;
+    case Judged::notALetter:   // a character no data file could hold
+      announceLetter(typed, LetterOutcome::notALetter);
+      putTxtIntroducir("");
+      return;
+    case Judged::repeated:
+      showCells();
+      raiseCount(scratchRecords_);   // the record number is taken and stays empty
+      announceLetter(typed, LetterOutcome::repeated, verdict.uncovered);
+      boxes_.show("La letra ''" + typed + "'' ya ha sido repetida", "Letra repetida", box::kOk);
+      break;
+    case Judged::hit:
+      showCells();
+      setPanel(1, "¡Correcto!");
+      announceLetter(typed, LetterOutcome::hit, verdict.uncovered);
+      break;
+    case Judged::miss:
+      setPanel(1, "No es correcto");
+      showMissedLetters();
+      showStage(verdict.misses);
+      announceLetter(typed, LetterOutcome::miss);
+      break;
+  }
+  if (verdict.ending == Ending::none) {
     armTimer();
-    // A repeat in the other case can uncover the last hidden cells (with case not
-    // ignored, "m" is a hit that shows nothing; "M" then shows it and is a repeat):
-    // the game is won then, not one deliberate miss later.
-    winTest();
-    return;
-  }
-  scratch.write(intRegistrosTemp_, letterCodes);
-
-  lngLongitud_ = static_cast<std::int32_t>(titleCodes_.size());
-  blnFallo_ = true;
-  for (char c : titleCodes_) {
-    if (matches(static_cast<std::uint8_t>(c), code, partner)) blnFallo_ = false;
-  }
-  if (blnFallo_) {
-    setPanel(1, "No es correcto");
-    raiseCount(intFallos_);
-    setPanel(2, model_.panelText(2) + model_.txtIntroducir);
-    showStage(intFallos_);
-    announceLetter(strLetra_, LetterOutcome::miss);
-    if (intFallos_ >= kLosingMisses) {
-      announceEnd(GameResult::lost);
-      endOfGameDialog("Has fallado, vuelve a intentarlo.\r\nLa película era: " + strPelícula +
-                          "\r\n\r\n¿Quieres jugar otra vez?",
-                      "Has perdido");
-    }
   } else {
-    setPanel(1, "¡Correcto!");
-    announceLetter(strLetra_, LetterOutcome::hit, std::move(uncovered));
+    endGame(verdict.ending == Ending::won ? GameResult::won : GameResult::lost);
   }
-  winTest();
-  armTimer();
-  files_.close(intArchivo);
 }
 
-// Case never matters here: "b" after "B" is a repeat whatever the option says.
-bool FrmFilmotas::isRepeated(RecordFile& scratch, std::uint8_t code) {
-  const auto partner = partnerCode(code);
-  for (std::int16_t r = 1; r <= intRegistrosTemp_; ++r) {
-    strLetraTemp_ = scratch.read(r);
-    if (strLetraTemp_.empty()) continue;   // a number reserved for a repeat
-    if (matches(static_cast<std::uint8_t>(strLetraTemp_[0]), code, partner)) return true;
-  }
-  return false;
+// Status panel 2: the missed letters in the order said, with no separator.
+void FrmFilmotas::showMissedLetters() {
+  std::string text = "Letras no acertadas: ";
+  for (const std::string& letter : rules_.missedLetters()) text += windows1252::decode(letter);
+  setPanel(2, text);
 }
 
-void FrmFilmotas::showStage(std::int16_t misses) {
+void FrmFilmotas::showStage(int misses) {
   switch (misses) {
     case 1:
       for (Piece p : {Piece::linPalo1, Piece::linPalo2, Piece::linPalo3, Piece::linPalo4}) setPiece(p, true);
@@ -138,27 +94,21 @@ void FrmFilmotas::showStage(std::int16_t misses) {
 
 // ---- Wait timer -----------------------------------------------------------------------
 
-void FrmFilmotas::armTimer() { setTimerInterval(intSegundos_ * 1000 + 1); }
+void FrmFilmotas::armTimer() { setTimerInterval(model_.sldRapidez * 1000 + 1); }
 
+// A tick that falls due while a message box is open waits for it.
 void FrmFilmotas::tmrContador_Timer() {
-  if (closed_) return;
-  if (depth_ > 0) {
-    tickPending_ = true;   // a message box is open: the tick waits for it
+  if (busy_) {
+    tickHeld_ = true;
     return;
   }
-  handle([this] { runTick(); });
+  handle([this] { clearLetterAndVerdict(); });
 }
 
-void FrmFilmotas::runTick() {
+void FrmFilmotas::clearLetterAndVerdict() {
   putTxtIntroducir("");
   setTimerInterval(0);
   setPanel(1, "");
-}
-
-void FrmFilmotas::sldRapidez_Change() {
-  intSegundos_ = static_cast<std::int16_t>(model_.sldRapidez);
-  strSegundos_ = std::to_string(model_.sldRapidez);
-  setLblRapidez(waitCaption(strSegundos_));
 }
 
 }  // namespace filmotas

@@ -1,8 +1,10 @@
-// NuevaPartida and the vowel give-away: draw a title, give one vowel away, lay the
-// title out into the cells.
+// NuevaPartida: throw the last game's letters away, draw a title, give one vowel away and
+// lay the title out.
+#include <algorithm>
 #include <cmath>
 
 #include "engine/frm_filmotas.h"
+#include "files/record_file.h"
 #include "files/windows1252.h"
 
 namespace filmotas {
@@ -13,9 +15,14 @@ constexpr const char* kNoTitlesText =
     "No hay ninguna película almacenada. Para poder jugar tendrá que agregar filmotas o "
     "instalar de nuevo el programa.";
 constexpr const char* kNoTitlesTitle = "No hay filmotas";
-constexpr const char* kMissesPrefix = "Letras no acertadas: ";
 constexpr const char* kVowelPrefix = "Vocal asignada: ";
 constexpr const char* kVowels = "AEIOU";
+
+// Counts the whole records into `count`; a list longer than 32767 titles overflows (6)
+// with the count at its highest.
+void countTitles(RecordFile& list, std::int16_t& count) {
+  while (list.skipNext()) raiseCount(count);
+}
 
 }  // namespace
 
@@ -23,112 +30,85 @@ void FrmFilmotas::NuevaPartida() {
   handle([this] { startNewGame(); });
 }
 
+// Runs to its end or to the first failure, which the general error box reports: a new
+// game that stops half-way leaves no game under way.
 void FrmFilmotas::startNewGame() {
   try {
-    strArchivoTemp_ = folder_.path(kScratchFile);
-    files_.close(intArchivoTemp_);
     try {
-      files_.deleteFile(strArchivoTemp_);
+      deleteFile(folder_.path(kScratchFile));
     } catch (const Failure& f) {
-      if (f.number() != failure::kFileNotFound) throw;   // first run: nothing to delete
+      if (f.number() == failure::kFileAlreadyOpen) return;   // held by the system: the game goes on
+      if (f.number() != failure::kFileNotFound) throw;       // first run: nothing to delete
     }
     announceEnd(GameResult::abandoned);
-    gameUnderWay_ = false;   // from here on the old game is gone
-    strArchivo.clear();
-    intArchivo = intTamaño = intRegistros = 0;
-    intRegistrosTemp_ = 0;
-    strVocal.clear();
-    strPelícula.clear();
-    titleCodes_.clear();
-    lngLongitud_ = 0;
-    intElegido_ = 0;
+    rules_.stop();   // from here on the old game is gone
+    titleCount_ = drawnRecord_ = scratchRecords_ = 0;
+    givenVowel_.clear();
+    clearBoard();
 
-    putTxtResponder("");
-    putChkResponder(0);   // leaves the answer mode when it was on
-    notify(Control::focusTxtIntroducir);   // every game starts with the next letter
-    intFallos_ = 0;
-    setPanel(2, kMissesPrefix);
-    for (int p = 0; p < kPieceCount; ++p) setPiece(static_cast<Piece>(p), false);
-    for (intContador_ = 1; intContador_ <= kCellCount; ++intContador_) setCell(intContador_, "", false);
-
-    strArchivo = folder_.path(kMovieListFile);
-    intArchivo = files_.freeFile();
-    intTamaño = kMovieRecordLength;
+    std::string title;
     {
-      CloseOnExit closeList(files_, intArchivo);
-      RecordFile& list = files_.open(intArchivo, strArchivo, intTamaño);
-      countTitles(list);
-      if (intRegistros < 1) {
+      RecordFile list(folder_.path(kMovieListFile), kMovieRecordLength);
+      countTitles(list, titleCount_);
+      if (titleCount_ < 1) {
         boxes_.show(kNoTitlesText, kNoTitlesTitle, box::kExclamation);
       } else {
-        drawTitle(list);
+        title = drawTitle(list);
       }
     }
-    AsignarVocal();
-    PonerVocalAsignada();
-    gameUnderWay_ = intRegistros >= 1;
-    if (gameUnderWay_) announceStart();
+    const char vowel = giveVowelAway();
+    // A title too long for the row fails before any cell changes.
+    if (title.size() > static_cast<std::size_t>(kCellCount)) throw Failure(failure::kSubscriptOutOfRange);
+    if (titleCount_ < 1) return;
+    rules_.start(std::move(title), vowel);
+    showCells();
+    announceStart();
   } catch (const Failure& f) {
-    if (f.number() == failure::kFileAlreadyOpen) {
-      files_.close(intArchivoTemp_);   // the previous game stays as it was
-      return;
-    }
     showGeneralError(f);
   }
 }
 
-// The number of whole records; a list longer than 32767 titles overflows (6).
-void FrmFilmotas::countTitles(RecordFile& list) {
-  while (list.skipNext()) raiseCount(intRegistros);
+// Every game starts with an empty answer, out of answer mode, with nothing of the last
+// game's letter, verdict or wait left, and the next letter awaited.
+void FrmFilmotas::clearBoard() {
+  putTxtResponder("");
+  putChkResponder(0);
+  notify(Control::focusTxtIntroducir);
+  clearLetterAndVerdict();
+  showMissedLetters();
+  for (int p = 0; p < kPieceCount; ++p) setPiece(static_cast<Piece>(p), false);
+  for (int cell = 1; cell <= kCellCount; ++cell) setCell(cell, "");
 }
 
-// k = r × intRegistros in single precision, rounded half to even; drawn again while it
-// falls outside 1..intRegistros. So record N is half as likely as the others.
-void FrmFilmotas::drawTitle(RecordFile& list) {
+// k = r × titles in single precision, rounded half to even; drawn again while it falls
+// outside 1..titles. So the last record is half as likely as the others.
+std::string FrmFilmotas::drawTitle(RecordFile& list) {
   long k = 0;
   do {
     random_.reseed();
-    const float product = random_.next() * static_cast<float>(intRegistros);
+    const float product = random_.next() * static_cast<float>(titleCount_);
     k = std::lrint(product);
-  } while (k < 1 || k > intRegistros);
-  intElegido_ = static_cast<std::int16_t>(k);
-  titleCodes_ = list.read(k);
-  strPelícula = windows1252::decode(titleCodes_);
+  } while (k < 1 || k > titleCount_);
+  drawnRecord_ = static_cast<std::int16_t>(k);
+  return list.read(k);
 }
 
-void FrmFilmotas::AsignarVocal() {
+// The vowel shows in the status bar and counts as said: "Temp.dat" starts with it in
+// upper and lower case.
+char FrmFilmotas::giveVowelAway() {
   random_.reseed();
   const float r = random_.next();
   const int k = std::clamp(static_cast<int>(std::floor(r * 5.0f + 1.0f)), 1, 5);
-  strVocal = std::string(1, kVowels[k - 1]);
-  setPanel(3, kVowelPrefix + strVocal);
+  const char vowel = kVowels[k - 1];
+  givenVowel_ = std::string(1, vowel);
+  setPanel(3, kVowelPrefix + givenVowel_);
 
-  raiseCount(intRegistrosTemp_);
-  strArchivoTemp_ = folder_.path(kScratchFile);
-  intArchivoTemp_ = files_.freeFile();
-  const std::string lower(1, static_cast<char>(strVocal[0] + 32));
-  CloseOnExit closeScratch(files_, intArchivoTemp_);
-  RecordFile& scratch = files_.open(intArchivoTemp_, strArchivoTemp_, kScratchRecordLength);
-  scratch.write(intRegistrosTemp_, strVocal);
-  raiseCount(intRegistrosTemp_);
-  scratch.write(intRegistrosTemp_, lower);
-}
-
-// From the last cell down, so a title too long for the row fails before any cell changes.
-void FrmFilmotas::PonerVocalAsignada() {
-  lngLongitud_ = static_cast<std::int32_t>(titleCodes_.size());
-  if (lngLongitud_ > kCellCount) throw Failure(failure::kSubscriptOutOfRange);
-  const auto vowel = static_cast<unsigned char>(strVocal[0]);
-  for (intContador_ = static_cast<std::int16_t>(lngLongitud_); intContador_ >= 1; --intContador_) {
-    const auto code = static_cast<unsigned char>(titleCodes_[intContador_ - 1]);
-    if (code == vowel || code == vowel + 32) {
-      setCell(intContador_, std::string(1, static_cast<char>(code)), true);
-    } else if (code != ' ' && code != 0) {
-      setCell(intContador_, "-", false);
-    } else {
-      setCell(intContador_, " ", true);
-    }
-  }
+  RecordFile scratch(folder_.path(kScratchFile), kScratchRecordLength);
+  raiseCount(scratchRecords_);
+  scratch.write(scratchRecords_, givenVowel_);
+  raiseCount(scratchRecords_);
+  scratch.write(scratchRecords_, std::string(1, static_cast<char>(vowel + ('a' - 'A'))));
+  return vowel;
 }
 
 }  // namespace filmotas

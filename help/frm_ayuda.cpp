@@ -19,6 +19,7 @@ bool FrmAyuda::Form_Load() {
 }
 
 void FrmAyuda::restoreDesign() {
+  chosenTopic_.reset();
   const HelpWindowModel design;
   setFrameCaption(design.fraMarcoCaption);
   setFrameVisible(design.fraMarcoVisible);

@@ -21,7 +21,7 @@ class FrmAyuda {
  public:
   using Observer = std::function<void(HelpControl, int index)>;
 
-  // `folder` is the program's folder, where "Ayuda.dat" lies. Keep one object for the
+  // `folder` is where "Ayuda.dat" lies. Keep one object for the
   // whole run: the entries it has read outlive every closing of the window.
   FrmAyuda(DataFolder folder, MessageBoxPort& boxes);
 
@@ -36,7 +36,8 @@ class FrmAyuda {
   // returns false: the window must then close without being shown.
   bool Form_Load();
 
-  // Puts every control back to its design value; colTips is kept.
+  // Puts every control back to its design value and forgets the chosen topic; colTips
+  // is kept.
   void restoreDesign();
 
   // Appends every line of the file at `sFile` to colTips; false, and colTips as it
@@ -55,7 +56,6 @@ class FrmAyuda {
   void fraMarco_MouseMove(); // the frame's own surface, sub-topic bullets included
 
  private:
-  std::optional<int> topicOfFrame(int row) const;
   void previewIfPrompt(const std::string& caption);
 
   void setFrameCaption(const std::string& caption);
@@ -70,6 +70,7 @@ class FrmAyuda {
   DataFolder folder_;
   MessageBoxPort& boxes_;
   std::vector<std::string> colTips_;
+  std::optional<int> chosenTopic_;   // none until a topic is chosen after the opening
   HelpWindowModel model_;
   Observer observer_;
 };

@@ -4,6 +4,7 @@
 namespace filmotas::help {
 
 void FrmAyuda::cmdTema_Click(int topic) {
+  chosenTopic_ = topic;
   const Topic& chosen = help::topic(topic);
   setFrameCaption(std::string(topicCaption(topic)));
   for (int row = 1; row <= chosen.rowCount; ++row) {
@@ -14,27 +15,11 @@ void FrmAyuda::cmdTema_Click(int topic) {
   setHeight(kFullHeight);
 }
 
-namespace {
-
-constexpr int kRowsUnderEveryTopic = 3;
-
-}  // namespace
-
-// The topic is read back from the frame's caption: the first topic label it equals.
-// Rows 1 to 3 try all three topics, rows 4 to 8 only the first two.
-std::optional<int> FrmAyuda::topicOfFrame(int row) const {
-  const int candidates = row <= kRowsUnderEveryTopic ? kTopicCount : 2;
-  for (int t = 1; t <= candidates; ++t) {
-    if (model_.fraMarcoCaption == topicCaption(t)) return t;
-  }
-  return std::nullopt;
-}
-
-// An entry the file does not have leaves the text as it was.
+// An entry the file does not have, or a row the chosen topic does not show, leaves the
+// text as it was.
 void FrmAyuda::cmdMarcoTema_Click(int row) {
-  const auto current = topicOfFrame(row);
-  if (!current) return;
-  if (const auto entry = tip(topic(*current).firstEntry + row - 1)) setHelpText(*entry);
+  if (!chosenTopic_ || row > topic(*chosenTopic_).rowCount) return;
+  if (const auto entry = tip(topic(*chosenTopic_).firstEntry + row - 1)) setHelpText(*entry);
 }
 
 void FrmAyuda::cmdTema_MouseMove(int topic) {

@@ -65,11 +65,11 @@ QString gallowsName(int misses) {
 
 }  // namespace
 
-GameWindow::GameWindow(const QString& programFolder, QWidget* parent)
+GameWindow::GameWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent, kWindowFlags),
       boxes_(this),
-      history_(DataFolder(QFile::encodeName(programFolder).toStdString()), boxes_),
-      game_(QFile::encodeName(programFolder).toStdString(), boxes_, random_, *this),
+      history_(DataFolder(QFile::encodeName(dataFolder).toStdString()), boxes_),
+      game_(QFile::encodeName(dataFolder).toStdString(), boxes_, random_, *this),
       helpFolder_(game_.dataFolder()) {
   registerIcons();
   nameControl(*this, "frmFilmotas");
@@ -171,12 +171,11 @@ void GameWindow::connectControls() {
   const GameWindowControls& c = controls_;
   // Whatever put the text there (keys, a paste, a drop, an input method, assistive
   // technology) is the player's; the window's own writes are made with signals blocked.
-  connect(c.txtIntroducir, &QLineEdit::textChanged, this, [this](const QString& typed) {
-    forward(Control::txtIntroducir, [&] { game_.setTxtIntroducir(typed.toStdString()); });
-  });
-  connect(c.txtResponder, &QLineEdit::textChanged, this, [this](const QString& typed) {
-    forward(Control::txtResponder, [&] { game_.setTxtResponder(typed.toStdString()); });
-  });
+  // The box shows the text already: only the game's own changes come back to it.
+  connect(c.txtIntroducir, &QLineEdit::textChanged, this,
+          [this](const QString& typed) { game_.setTxtIntroducir(typed.toStdString()); });
+  connect(c.txtResponder, &QLineEdit::textChanged, this,
+          [this](const QString& typed) { game_.setTxtResponder(typed.toStdString()); });
   connect(c.txtResponder, &QLineEdit::returnPressed, this, [this] { game_.cmdAceptar_Click(); });
   connect(c.chkResponder, &QPushButton::clicked, this, [this](bool checked) {
     forward(Control::chkResponder, [&] { game_.setChkResponder(checked ? 1 : 0); });
@@ -257,7 +256,7 @@ void GameWindow::showEverything() {
 
 void GameWindow::showPiece(Piece piece) {
   controls_.picDibujo->setPieceVisible(piece, game_.model().visible(piece));
-  controls_.picDibujo->setAccessibleName(gallowsName(game_.intFallos()));
+  controls_.picDibujo->setAccessibleName(gallowsName(game_.rules().misses()));
 }
 
 void GameWindow::showAnswerMode() {

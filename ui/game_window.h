@@ -25,8 +25,8 @@ class StatusBar;
 class GameWindow : public QMainWindow, private ProgramWindows {
   Q_OBJECT
  public:
-  // `programFolder` holds the data files: the program's own folder, or the player's when installed.
-  explicit GameWindow(const QString& programFolder, QWidget* parent = nullptr);
+  // `dataFolder` holds the data files: the program's own folder, or the player's when installed.
+  explicit GameWindow(const QString& dataFolder, QWidget* parent = nullptr);
   ~GameWindow() override;
 
   // The folder whose help file the help window reads, when it is not the data files' own.

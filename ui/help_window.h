@@ -12,7 +12,7 @@ namespace filmotas::ui {
 
 class HelpWindow : public QWidget {
  public:
-  // `folder` is the program's folder; `boxes` shows the missing-file message.
+  // `folder` holds "Ayuda.dat"; `boxes` shows the missing-file message.
   HelpWindow(const DataFolder& folder, MessageBoxPort& boxes);
 
   // "&Ayuda": loads and shows the window; when it is already open, only brings it to

@@ -14,7 +14,7 @@ using namespace testing;
 const std::string kWon = "¡Has ganado, felicidades!\r\n\r\n¿Quieres jugar otra vez?";
 const std::string kOver = "La película era: Mono azul\r\n\r\n¿Quieres jugar otra vez?";
 
-// The verdict shows behind the play-again box; Yes starts the next game at once.
+// The verdict shows behind the play-again box; Yes starts the next game, clean.
 TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
   const struct { std::vector<const char*> said; const char* last; ShownBox box; const char* verdict; } cases[] = {
       {{"m", "n", "z", "l", "o"}, "u", {kWon, "¿Otra vez?", 36}, "¡Correcto!"},
@@ -28,9 +28,10 @@ TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
     f.game.setTxtIntroducir(c.last);
     EXPECT_EQ(f.boxes.shown, Boxes{c.box});
     EXPECT_EQ(verdict, c.verdict);
-    // The next game starts afresh.
-    EXPECT_EQ(std::tuple(f.game.intFallos(), cells(f), f.m().panelText(2)),
-              std::tuple(0, std::string("-O-"), std::string("Letras no acertadas: ")));
+    // The next game starts afresh: no letter, verdict or wait of the last one is left.
+    EXPECT_EQ(std::tuple(f.game.rules().misses(), cells(f), f.m().panelText(2), f.m().panelText(1),
+                         f.m().txtIntroducir, f.m().tmrContadorInterval),
+              std::tuple(0, std::string("-O-"), std::string("Letras no acertadas: "), "", "", 0));
     EXPECT_EQ(f.m().piezaVisible, (std::array<bool, kPieceCount>{}));
     EXPECT_EQ(f.folder.read("Temp.dat"), record("O", 3) + record("o", 3));
   }
@@ -43,9 +44,24 @@ TEST(EndOfGame, RepeatThatUncoversTheLastCellWins) {
   f.start('A');
   f.say("m");
   EXPECT_EQ(cells(f), "-m");
-  EXPECT_EQ(f.game.intFallos(), 0);
+  EXPECT_EQ(f.game.rules().misses(), 0);
   f.game.setTxtIntroducir("M");
   EXPECT_EQ(f.boxes.shown, (Boxes{{"La letra ''M'' ya ha sido repetida", "Letra repetida", 0}, {kWon, "¿Otra vez?", 36}}));
+}
+
+// Yes starts the next game once the losing letter is done with: a title the given vowel
+// shows whole waits for a letter, as a game started from the menu does.
+TEST(EndOfGame, NextGameAfterYesWaitsForItsFirstLetter) {
+  GameFixture f({"A", "E"}, settingsFile("1", "0", "1"));
+  f.start('I', 1);
+  for (const char* letter : {"x", "k", "w", "q"}) f.say(letter);
+  f.nextGame('E', 2);
+  f.game.setTxtIntroducir("j");
+  EXPECT_EQ(f.boxes.shown, (Boxes{{"Has fallado, vuelve a intentarlo.\r\nLa película era: A\r\n\r\n"
+                                   "¿Quieres jugar otra vez?", "Has perdido", 36}}));
+  EXPECT_EQ(cells(f), "E");
+  f.game.setTxtIntroducir("x");
+  EXPECT_EQ(f.boxes.shown.back(), (ShownBox{kWon, "¿Otra vez?", 36}));
 }
 
 // No leaves the program: every window closes, in order, and nothing runs after that.

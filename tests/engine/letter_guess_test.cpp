@@ -4,7 +4,6 @@
 #include <optional>
 #include <tuple>
 
-#include "engine/letter_case.h"
 #include "support/fakes.h"
 
 namespace filmotas {
@@ -73,14 +72,39 @@ TEST(LetterGuess, RepeatsIgnoreCaseAndCountTheGivenVowel) {
   EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + record("B", 3) + std::string(6, '\0') + record("x", 3));
 }
 
-// A scratch file that cannot record the letter is reported and left as it was.
-TEST(LetterGuess, ScratchFileThatFailsIsReportedAndKeepsItsBytes) {
+// A letter "Temp.dat" cannot record is reported and does not count: what it uncovered
+// stays shown, its record number stays taken, and it may be said again.
+TEST(LetterGuess, LetterTheScratchFileCannotRecordDoesNotCount) {
   MonoAzul f;
-  f.folder.write("Temp.dat", kGivenA.substr(0, 3) + std::string("\x09\x00" "a", 3));   // damaged
-  const std::string before = f.folder.read("Temp.dat");
-  f.game.setTxtIntroducir("x");
-  EXPECT_EQ(f.boxes.shown, Boxes{errorBox(59, "Longitud de registro incorrecta")});
-  EXPECT_EQ(f.folder.read("Temp.dat"), before);
+  {
+    const Unwritable readOnly(f.folder.file("Temp.dat"));
+    f.game.setTxtIntroducir("m");
+  }
+  EXPECT_EQ(f.boxes.shown, Boxes{errorBox(70, "Permiso denegado")});
+  EXPECT_EQ(std::tuple(cells(f), f.m().panelText(1), f.m().tmrContadorInterval), std::tuple("M--- a---", "", 0));
+  f.game.setTxtIntroducir("");
+  f.say("m");
+  EXPECT_EQ(f.boxes.shown.size(), 1u);
+  EXPECT_EQ(f.folder.read("Temp.dat"), kGivenA + std::string(3, '\0') + record("m", 3));
+}
+
+// The option boxes clicked during a game judge the next letter: vowels are refused only
+// while unchecked, case is ignored only while checked.
+TEST(LetterGuess, OptionsClickedDuringAGameJudgeTheNextLetter) {
+  const struct { std::string config; bool vowelsBox; int state; const char* letter; const char* cells; } cases[] = {
+      {settingsFile("1", "1", "0"), true, 0, "o", "---- a---"}, {settingsFile("1", "1", "0"), false, 1, "m", "M--- a---"},
+      {settingsFile("1", "0", "1"), true, 2, "o", "-o-o a---"}, {settingsFile("1", "0", "1"), false, 2, "m", "---- a---"}};
+  for (const auto& c : cases) {
+    MonoAzul f(c.config);
+    if (c.vowelsBox) {
+      f.game.setChkSePuedenVocales(c.state);
+    } else {
+      f.game.setChkMayusculas(c.state);
+    }
+    f.game.setTxtIntroducir(c.letter);
+    EXPECT_EQ(cells(f), c.cells) << c.letter << " " << c.state;
+    EXPECT_EQ(f.boxes.shown.size(), c.state == 0 ? 1u : 0u);
+  }
 }
 
 // The pieces in their order: the four posts, head, body, both legs, both arms.
@@ -99,25 +123,22 @@ TEST(LetterGuess, MissesBuildTheGallowsInFiveStages) {
   }
 }
 
+// The letter box is drawn again only when the game empties it: the player's letter is
+// on screen already.
 TEST(WaitTimer, ArmedForTheWaitPlusOneMillisecondAndClearedByOneTick) {
   MonoAzul f;
+  int letterBoxDrawn = 0, ticks = 0;
+  f.game.setObserver([&](Control c, int) { letterBoxDrawn += c == Control::txtIntroducir; });
   for (const auto& [seconds, interval] : {std::pair{0, 1}, {10, 10001}}) {
     f.game.setSldRapidez(seconds);
     f.game.setTxtIntroducir("x");   // judged the first time, repeated the second: armed both times
-    EXPECT_EQ(f.m().tmrContadorInterval, interval);
+    EXPECT_EQ(std::tuple(f.m().tmrContadorInterval, letterBoxDrawn), std::tuple(interval, ticks));
     f.game.tmrContador_Timer();
-    EXPECT_EQ(std::tuple(f.m().txtIntroducir, f.m().panelText(1), f.m().tmrContadorInterval),
-              std::tuple("", "", 0));
+    ++ticks;
+    EXPECT_EQ(std::tuple(f.m().txtIntroducir, f.m().panelText(1), f.m().tmrContadorInterval, letterBoxDrawn),
+              std::tuple("", "", 0, ticks));
   }
   EXPECT_EQ(f.m().lblRapidez, "10 segundos");
-}
-
-// Each code with its partner, then codes with none: ÷ × ß among them.
-TEST(PartnerCode, OnlyRealCasePairs) {
-  const std::string pairs = "aAZz\xE1\xC1\xC1\xE1\x9A\x8A\xFF\x9F";
-  for (std::size_t i = 0; i < pairs.size(); i += 2)
-    EXPECT_EQ(partnerCode(std::uint8_t(pairs[i])), std::uint8_t(pairs[i + 1])) << int(pairs[i]);
-  for (const char none : std::string("!-0\xF7\xD7\xDF")) EXPECT_FALSE(partnerCode(std::uint8_t(none))) << int(none);
 }
 
 // Accented capitals pair with their small letters, punctuation with nothing, and a

@@ -1,6 +1,9 @@
 // NuevaPartida: count the list, draw a title, give a vowel away, lay the title out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "engine/system_random.h"
 #include "support/fakes.h"
 
 namespace filmotas {
@@ -16,7 +19,8 @@ int drawn(int count, std::vector<float> draws) {
   draws.push_back(0.0f);   // the vowel
   f.random.script(draws);
   f.game.Form_Load();
-  return f.game.intElegido();
+  EXPECT_EQ(f.random.reseeds, f.random.draws);   // each draw from the clock afresh
+  return f.game.drawnRecord();
 }
 
 TEST(NewGame, DrawRoundsHalfToEvenAndDrawsAgainOutsideTheList) {
@@ -24,6 +28,19 @@ TEST(NewGame, DrawRoundsHalfToEvenAndDrawsAgainOutsideTheList) {
   EXPECT_EQ(drawn(4, {0.875f}), 4);         // 3.5
   EXPECT_EQ(drawn(4, {0.65f}), 3);          // 2.6
   EXPECT_EQ(drawn(2, {0.25f, 0.99f}), 2);   // 0.5 rounds to 0: drawn again
+}
+
+// Each game's draws start afresh: a reseeded source leaves the sequence it was on, which
+// a copy that was not reseeded goes on drawing.
+TEST(SystemRandom, ReseedingLeavesTheSequenceItWasOn) {
+  SystemRandom kept;
+  SystemRandom reseeded = kept;
+  reseeded.reseed();
+  std::vector<float> keptDraws(12), reseededDraws(4);
+  for (float& r : keptDraws) r = kept.next();
+  for (float& r : reseededDraws) r = reseeded.next();
+  EXPECT_EQ(std::search(keptDraws.begin(), keptDraws.end(), reseededDraws.begin(), reseededDraws.end()), keptDraws.end());
+  for (float r : keptDraws) EXPECT_TRUE(r >= 0.0f && r < 1.0f) << r;
 }
 
 TEST(VowelLayout, GivenVowelShowsInTheTitlesCaseAndAllElseButSpacesHides) {
@@ -49,19 +66,19 @@ TEST(NewGame, CountsWholeRecordsUpTo32767) {
   f.folder.write("Filmotas.dat", movieList({"UNO", "DOS"}) + std::string(26, '\0'));
   f.titleCount = 2;
   f.start('A', 2);
-  EXPECT_EQ(f.game.intRegistros, 2);
-  EXPECT_EQ(f.game.strPelícula, "DOS");
+  EXPECT_EQ(f.game.titleCount(), 2);
+  EXPECT_EQ(f.game.title(), "DOS");
 
   const std::string list(32767 * 52, '\0');
   f.folder.write("Filmotas.dat", list);
   f.titleCount = 32767;
   f.nextGame('A', 32767);
   f.game.NuevaPartida();
-  EXPECT_EQ(f.game.intRegistros, 32767);
+  EXPECT_EQ(f.game.titleCount(), 32767);
   f.folder.write("Filmotas.dat", list + record("X", 52));   // one more
   f.game.NuevaPartida();
   EXPECT_EQ(f.boxes.shown, Boxes(1, {"Error 6:\r\n\r\nDesbordamiento", "Error", 16}));
-  EXPECT_EQ(f.game.strPelícula, "");
+  EXPECT_EQ(f.game.title(), "");
   EXPECT_EQ(cells(f), "");
 }
 

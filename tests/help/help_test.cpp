@@ -54,7 +54,7 @@ TEST_F(Help, EachOpeningAppendsSoTheFirstTextsStay) {
 TEST_F(Help, EachRowShowsTheEntryOfTheTopicInTheFrame) {
   open(30);   // lines past 22, so a wrong lookup would find something to show
   const struct { int topic, row; const char* shown; } clicks[] = {
-      {3, 3, "línea 22"}, {3, 4, "línea 22"},   // rows 4 to 8 never try the third topic
+      {3, 3, "línea 22"}, {3, 4, "línea 22"},   // a row the topic does not show
       {2, 8, "línea 17"}, {2, 1, "línea 10"}, {1, 1, "línea 1"}};
   for (const auto& c : clicks) {
     window.cmdTema_Click(c.topic);

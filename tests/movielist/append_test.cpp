@@ -30,12 +30,12 @@ TEST_F(Append, TitlesFillWholeRecordsRightAfterTheLastOne) {
   game.folder.write("Filmotas.dat.resto", "de antes");
   EXPECT_TRUE(dialog.cmdAceptar_Click("Año"));
   EXPECT_EQ(game.folder.read("Filmotas.dat.resto.1"), std::string(26, 'x'));
-  game.game.intRegistros = 1;    // too low: must not overwrite "DOS"
+  game.game.listNowHolds(1);    // too low: must not overwrite "DOS"
   EXPECT_TRUE(dialog.cmdAceptar_Click("CUATRO"));
-  game.game.intRegistros = 20;   // too high: must not leave a gap
+  game.game.listNowHolds(20);   // too high: must not leave a gap
   EXPECT_TRUE(dialog.cmdAceptar_Click("CINCO"));
   EXPECT_EQ(list(), movieList({"UNO", "DOS"}) + record("A\xF1o", 52) + movieList({"CUATRO", "CINCO"}));
-  EXPECT_EQ(game.game.intRegistros, 5);
+  EXPECT_EQ(game.game.titleCount(), 5);
   EXPECT_TRUE(game.boxes.shown.empty());
   EXPECT_EQ(game.folder.read("Filmotas.dat.resto"), "de antes");
   EXPECT_FALSE(game.folder.exists("Filmotas.dat.resto.2"));
@@ -58,7 +58,7 @@ TEST_F(Append, RefusedTitleIsExplainedAndTheListStaysAsItWas) {
     }
     EXPECT_EQ(game.boxes.shown, c.boxes);
     EXPECT_EQ(list(), before);
-    EXPECT_EQ(game.game.intRegistros, 3);
+    EXPECT_EQ(game.game.titleCount(), 3);
   }
   EXPECT_EQ(game.boxes.beeps, 2);
 }

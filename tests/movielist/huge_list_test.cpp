@@ -72,7 +72,7 @@ TEST(HugeList, ShowsTheRecordsTheGameCanUseAndOneEntryForTheRest) {
   }
   ASSERT_EQ(window.list().size(), 32768);
   EXPECT_EQ(window.list().caption(32767), "[Resto del archivo tras el registro 32767: 214746660916 bytes]");
-  EXPECT_EQ(f.game.intRegistros, 32767);
+  EXPECT_EQ(f.game.titleCount(), 32767);
   ASSERT_EQ(f.boxes.shown, Boxes{});
 
   const ShownBox overfull{"La lista tiene más registros de los 32767 que admite el programa. Quita primero "

@@ -48,7 +48,7 @@ TEST_F(ListWindow, ShowsEveryRecordAndFiltersIgnoringCaseAndAccents) {
                                   "amelie 2", "[Registro incompleto: 26 bytes]"};
   ASSERT_EQ(window.list().size(), 6);
   for (std::int32_t i = 0; i < 6; ++i) EXPECT_EQ(window.list().caption(i), captions[i]) << i;
-  EXPECT_EQ(game.game.intRegistros, 5);   // whole records only
+  EXPECT_EQ(game.game.titleCount(), 5);   // whole records only
 
   const struct { const char* typed; bool onlyDuplicates; Entries shown; } cases[] = {
       {"", false, {0, 1, 2, 3, 4, 5}}, {"amelie", false, {0, 1, 4}}, {"ÉLIE 2", false, {4}},
@@ -141,7 +141,7 @@ TEST_F(ListWindow, ImportAppendsAcceptableTitlesAndReportsTheOthers) {
     }
     EXPECT_EQ(list(), c.after);
     EXPECT_EQ(window.list().bytes(), c.after);
-    EXPECT_EQ(game.game.intRegistros, static_cast<std::int16_t>(c.after.size() / 52));
+    EXPECT_EQ(game.game.titleCount(), static_cast<std::int16_t>(c.after.size() / 52));
     ASSERT_EQ(game.boxes.shown.size(), c.boxes);
     EXPECT_EQ(game.boxes.shown.back().text, c.report);
     EXPECT_EQ(progress.ends, 1);

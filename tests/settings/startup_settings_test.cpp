@@ -28,9 +28,9 @@ TEST(StartUp, StoredSettingsOrAllThreeDefaults) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.config));
     MonoAzul f(c.config);
-    EXPECT_EQ(std::tuple(f.m().sldRapidez, f.game.intSegundos(), f.m().lblRapidez, f.m().chkSePuedenVocales,
+    EXPECT_EQ(std::tuple(f.m().sldRapidez, f.m().lblRapidez, f.m().chkSePuedenVocales,
                          f.m().chkMayusculas),
-              std::tuple(c.wait, c.wait, std::string(c.caption), c.vowels, c.ignoreCase));
+              std::tuple(c.wait, std::string(c.caption), c.vowels, c.ignoreCase));
     EXPECT_TRUE(f.boxes.shown.empty());
     EXPECT_EQ(f.m().cell(1), "-");   // the game started
     const perms modes = perms::owner_read | perms::owner_write | perms::group_read;   // not a new file's
@@ -55,7 +55,7 @@ TEST(StartUp, BadValueGivesTheGeneralErrorBoxAndNoGame) {
     SCOPED_TRACE(box.text);
     MonoAzul f(config);
     EXPECT_EQ(f.boxes.shown, Boxes{box});
-    EXPECT_EQ(f.game.strPelícula, "");
+    EXPECT_EQ(f.game.title(), "");
     EXPECT_EQ(f.m().cell(1), "");
     f.game.Form_QueryUnload();   // the window holds the defaults, not what was read before the fault
     EXPECT_EQ(f.folder.read("Config.dat"), settingsFile("1", "0", "1"));

@@ -1,5 +1,5 @@
 #pragma once
-// Scripted stand-ins for the engine's ports, and a temporary program folder.
+// Scripted stand-ins for the engine's ports, and a temporary data folder.
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -35,13 +35,18 @@ class ScriptedBoxes : public MessageBoxPort {
   std::function<void()> whileShown;   // runs inside the box, as a nested event loop would
 };
 
-// Returns the scripted values in order, over and over.
+// Returns the scripted values in order, over and over, and counts reseeds and draws.
 struct ScriptedRandom : RandomSource {
-  void reseed() override {}
-  float next() override { return values[at++ % values.size()]; }
+  void reseed() override { ++reseeds; }
+  float next() override {
+    ++draws;
+    return values[at++ % values.size()];
+  }
   void script(std::vector<float> next) { values = std::move(next); at = 0; }
   std::vector<float> values{0.0f};
   std::size_t at = 0;
+  int reseeds = 0;
+  int draws = 0;
 };
 
 // Records the closing order; closing the game window runs its about-to-close event.

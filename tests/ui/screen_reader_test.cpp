@@ -52,7 +52,7 @@ class ScreenReaderTest : public QObject {
     const QString board = "M, hueco, hueco, espacio, hueco, m, hueco, hueco, hueco. Fallos: 1 de 5: k.";
     const QStringList sentences{
         "Nueva película: 2 palabras, 8 letras por descubrir. Vocal regalada: " +
-            QString::fromStdString(window->game().strVocal) + ".",
+            QString::fromStdString(window->game().givenVowel()) + ".",
         "Sí, la m está. Quedan 6 letras por descubrir.", "No, la k no está. Fallos: 1 de 5.", board, board};
     QCOMPARE(find<QWidget>("fraPelicula")->accessibleName(),
              QString("hueco, hueco, hueco, espacio, hueco, hueco, hueco, hueco, hueco. Fallos: 0 de 5."));
@@ -94,9 +94,9 @@ class ScreenReaderTest : public QObject {
     QCOMPARE(window->findChild<QMenu*>("mnuAyuda")->actions().last(), action("mnuAyudaLeerTablero"));
 
     say("k");
-    QCOMPARE(window->game().intFallos(), 1);
+    QCOMPARE(window->game().rules().misses(), 1);
     QTest::keyClick(letterBox(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(window->game().intFallos(), 0);   // a new game
+    QCOMPARE(window->game().rules().misses(), 0);   // a new game
 
     action("mnuOpcionesMostrarOpciones")->trigger();
     QTest::mouseClick(find<QPushButton>("chkResponder"), Qt::LeftButton);

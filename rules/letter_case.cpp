@@ -1,4 +1,4 @@
-#include "engine/letter_case.h"
+#include "rules/letter_case.h"
 
 namespace filmotas {
 
