@@ -126,10 +126,6 @@ void FrmFilmotas::mnuArchivoAgregarFilmotas_Click(const std::function<void()>& s
   handle(showDialog);
 }
 
-void FrmFilmotas::mnuArchivoListaFilmotas_Click(const std::function<void()>& showWindow) {
-  handle(showWindow);
-}
-
 // ---- The player's edits -------------------------------------------------------------
 
 void FrmFilmotas::setTxtIntroducir(const std::string& text) {

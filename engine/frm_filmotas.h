@@ -70,8 +70,9 @@ class FrmFilmotas : public GameLink {
   // "&Agregar filmotas": `showDialog` shows the modal add-movie dialog and returns when
   // it closes. Like a message box, it holds back the game's other handlers meanwhile.
   void mnuArchivoAgregarFilmotas_Click(const std::function<void()>& showDialog);
-  // "&Lista de filmotas...": the same for the modal list window.
-  void mnuArchivoListaFilmotas_Click(const std::function<void()>& showWindow);
+  // "&Lista de filmotas..." and "&Estadísticas...": the same for their modal windows.
+  void mnuArchivoListaFilmotas_Click(const std::function<void()>& showWindow) { handle(showWindow); }
+  void mnuArchivoEstadisticas_Click(const std::function<void()>& showWindow) { handle(showWindow); }
   void Salir();
 
   // True once the game window has closed: later events are ignored.

@@ -137,7 +137,7 @@ void GameWindow::openListWindow() {
 void GameWindow::openStatisticsWindow() {
   StatisticsWindow window(game_.dataFolder(), this);
   setAddDialogCloser([&window] { window.closeIfOpen(); });
-  window.run();
+  game_.mnuArchivoEstadisticas_Click([&window] { window.run(); });
   setAddDialogCloser(nullptr);
 }
 
