@@ -6,6 +6,8 @@
 #include <cerrno>
 
 #include "files/failure.h"
+#include "files/file_open.h"
+#include "files/write_call.h"
 
 namespace filmotas {
 
@@ -13,21 +15,6 @@ namespace {
 
 // Enough names for any folder a player keeps; past them something is wrong.
 constexpr int kMostNames = 10000;
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-void writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) throw failureFromErrno(n < 0 ? errno : EIO);
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-}
 
 // A new file of that name only: never an existing one, never through a link.
 int createNew(const std::string& name) {

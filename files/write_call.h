@@ -20,6 +20,6 @@ int systemFlush(int fd);
 
 // Writes every byte at the file's position, going on after short writes; throws the
 // Failure of the first write that fails.
-void writeAll(int fd, std::string_view bytes, const WriteCall& write);
+void writeAll(int fd, std::string_view bytes, const WriteCall& write = systemWrite);
 
 }  // namespace filmotas

@@ -9,6 +9,7 @@
 #include "files/failure.h"
 #include "files/file_replace.h"
 #include "files/whole_file.h"
+#include "files/write_call.h"
 #include "history/game_line.h"
 
 namespace filmotas {
@@ -39,16 +40,6 @@ std::string_view prefixFor(int fd, off_t size) {
   char last = '\n';
   if (::pread(fd, &last, 1, size - 1) != 1) throw failureFromErrno(errno);
   return last == '\n' ? std::string_view() : std::string_view("\n");
-}
-
-// Writes everything; a short write goes on from where it stopped.
-void writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) throw failureFromErrno(n < 0 ? errno : EIO);
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
 }
 
 }  // namespace
