@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "engine/handler_guard.h"
 #include "files/record_file.h"
 #include "files/windows1252.h"
 #include "settings/about.h"
@@ -24,8 +25,8 @@ void FrmFilmotas::handle(const std::function<void()>& body) {
   const bool inside = std::exchange(busy_, true);
   try {
     body();
-  } catch (const Failure& f) {
-    showGeneralError(f);
+  } catch (...) {
+    tellCurrentError(boxes_);   // a numbered failure, or memory run out: the game goes on
   }
   busy_ = inside;
   if (!inside && tickHeld_ && !closed_) {

@@ -2,7 +2,7 @@
 #include "movielist/frm_agregar.h"
 
 #include "files/windows1252.h"
-#include "movielist/handler_guard.h"
+#include "engine/handler_guard.h"
 #include "movielist/list_append.h"
 #include "movielist/title_entry.h"
 

@@ -5,7 +5,7 @@
 
 #include "files/windows1252.h"
 #include "movielist/counted.h"
-#include "movielist/handler_guard.h"
+#include "engine/handler_guard.h"
 #include "movielist/list_append.h"
 #include "movielist/list_export.h"
 #include "movielist/list_filter.h"

@@ -17,7 +17,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "movielist/handler_guard.h"
+#include "engine/handler_guard.h"
 #include "movielist/title_entry.h"
 #include "ui/control_names.h"
 #include "ui/movie_list_model.h"

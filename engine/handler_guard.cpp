@@ -1,5 +1,5 @@
 // Every exception as the general error box.
-#include "movielist/handler_guard.h"
+#include "engine/handler_guard.h"
 
 #include <new>
 

@@ -1,6 +1,5 @@
 #pragma once
-// An event handler of the list window or the add-movie dialog runs to its end whatever
-// fails inside it: a numbered failure is shown in the general error box, and so is any
+// An event handler of any window of the game runs to its end whatever fails inside it: a numbered failure is shown in the general error box, and so is any
 // other exception, under the number the game gives it (7 when memory ran out, 51 for
 // anything else), and the program goes on.
 #include <string>
