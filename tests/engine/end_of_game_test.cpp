@@ -88,7 +88,8 @@ TEST(EndOfGame, NewGameThatFailsAfterALossLeavesNoGame) {
   EXPECT_EQ(f.boxes.beeps, 1);
 }
 
-TEST(Answer, OnlyTheExactTitleWins) {
+// The next game starts out of answer mode, its answer box empty.
+TEST(Answer, OnlyTheExactTitleWinsAndTheNextGameLeavesAnswerMode) {
   const std::string failed = "No lo has conseguido.\r\n" + kOver;
   for (const auto& [answer, text] : {std::pair{"Mono azul", kWon}, {"mono azul", failed}, {"Mono azul ", failed}}) {
     MonoAzul f;
@@ -96,6 +97,7 @@ TEST(Answer, OnlyTheExactTitleWins) {
     f.game.setTxtResponder(answer);
     f.game.cmdAceptar_Click();
     EXPECT_EQ(f.boxes.shown, (Boxes{{text, "¿Otra vez?", 36}})) << answer;
+    EXPECT_EQ(std::tuple(f.m().chkResponder, f.m().txtResponder), std::tuple(0, "")) << answer;
   }
 }
 
