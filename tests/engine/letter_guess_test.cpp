@@ -23,15 +23,13 @@ TEST(LetterGuess, VowelsAndUnstorableCharactersAreNotJudged) {
   EXPECT_EQ(f.boxes.shown, Boxes(1, {"No se pueden decir vocales", "Filmotas", 0}));
 }
 
-// After a failed start-up, with a missing or empty list, or after a new game stopped by a
+// With a missing or empty list, or after a new game stopped by a
 // failure: a letter or an answer is refused with a beep, and nothing is judged or recorded.
 TEST(LetterGuess, WithNoGameUnderWayNothingIsJudged) {
   struct Case { std::vector<std::string> titles; std::string config; bool readOnly, noList; ShownBox box; };
   const ShownBox noTitles{"No hay ninguna película almacenada. Para poder jugar tendrá que agregar "
                           "filmotas o instalar de nuevo el programa.", "No hay filmotas", 48};
   const Case cases[] = {
-      {{"Mono azul"}, settingsFile("99", "1", "1"), false, false,
-       errorBox(380, "El valor de la propiedad no es válido")},
       {{}, "", false, false, noTitles},
       {{}, "", false, true, noTitles},
       {{"Mono azul"}, settingsFile("1", "0", "1"), true, false, errorBox(70, "Permiso denegado")}};
