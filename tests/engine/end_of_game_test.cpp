@@ -23,7 +23,7 @@ TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
     MonoAzul f(settingsFile("1", "1", "1"));
     for (const char* letter : c.said) f.say(letter);
     std::string verdict;
-    f.boxes.whileShown = [&] { verdict = f.game.model().panelText(1); };
+    f.boxes.whileShown = [&] { verdict = f.m().panelText(1); };
     f.nextGame('O', 2);
     f.game.setTxtIntroducir(c.last);
     EXPECT_EQ(f.boxes.shown, Boxes{c.box});
@@ -37,14 +37,11 @@ TEST(EndOfGame, LastHitWinsFifthMissLosesAndYesStartsAGame) {
   }
 }
 
-// With case not ignored "m" is a hit that shows nothing; "M" uncovers the last cell as a
-// repeat, and that wins.
+// With case counted, "M" after "m" is a repeat that uncovers the last cell: its box, then the win's.
 TEST(EndOfGame, RepeatThatUncoversTheLastCellWins) {
   GameFixture f({"Mm"}, settingsFile("1", "0", "0"));
   f.start('A');
   f.say("m");
-  EXPECT_EQ(cells(f), "-m");
-  EXPECT_EQ(f.game.rules().misses(), 0);
   f.game.setTxtIntroducir("M");
   EXPECT_EQ(f.boxes.shown, (Boxes{{"La letra ''M'' ya ha sido repetida", "Letra repetida", 0}, {kWon, "¿Otra vez?", 36}}));
 }
@@ -72,11 +69,11 @@ TEST(EndOfGame, NoClosesTheWindowsInOrderAndNothingRunsAfter) {
   f.boxes.whileShown = [&] { f.game.tmrContador_Timer(); };   // held back, then dropped
   f.game.setTxtIntroducir("j");
   f.game.NuevaPartida();   // events after closing are ignored
-  EXPECT_EQ(f.game.model().txtIntroducir, "j");
+  EXPECT_EQ(f.m().txtIntroducir, "j");
   EXPECT_EQ(f.folder.read("Temp.dat").size(), 21u);   // the vowel and five misses, left in place
   EXPECT_EQ(f.windows.closed, (std::vector<std::string>{"frmAgregar", "frmAyuda", "frmFilmotas"}));
   EXPECT_EQ(f.folder.read("Config.dat"), settingsFile("1", "0", "1"));
-  EXPECT_EQ(f.game.model().tmrContadorInterval, 0);   // not armed after leaving
+  EXPECT_EQ(f.m().tmrContadorInterval, 0);   // not armed after leaving
 }
 
 // A new game that fails after a loss leaves no game: nothing is won, and a letter is not judged.
@@ -91,7 +88,8 @@ TEST(EndOfGame, NewGameThatFailsAfterALossLeavesNoGame) {
   EXPECT_EQ(f.boxes.beeps, 1);
 }
 
-TEST(Answer, OnlyTheExactTitleWins) {
+// The next game starts out of answer mode, its answer box empty.
+TEST(Answer, OnlyTheExactTitleWinsAndTheNextGameLeavesAnswerMode) {
   const std::string failed = "No lo has conseguido.\r\n" + kOver;
   for (const auto& [answer, text] : {std::pair{"Mono azul", kWon}, {"mono azul", failed}, {"Mono azul ", failed}}) {
     MonoAzul f;
@@ -99,6 +97,7 @@ TEST(Answer, OnlyTheExactTitleWins) {
     f.game.setTxtResponder(answer);
     f.game.cmdAceptar_Click();
     EXPECT_EQ(f.boxes.shown, (Boxes{{text, "¿Otra vez?", 36}})) << answer;
+    EXPECT_EQ(std::tuple(f.m().chkResponder, f.m().txtResponder), std::tuple(0, "")) << answer;
   }
 }
 
@@ -111,20 +110,20 @@ TEST(Modality, TickWaitsForTheBoxOrDialogAndRunsOnce) {
   const auto tickTwice = [&] {
     f.game.tmrContador_Timer();
     f.game.tmrContador_Timer();
-    whileModal = f.game.model().txtIntroducir;
+    whileModal = f.m().txtIntroducir;
   };
   int timerSets = 0;
   f.game.setObserver([&](Control c, int) { timerSets += c == Control::tmrContador; });
   f.boxes.whileShown = tickTwice;
   f.game.setTxtIntroducir("M");   // a repeat: its box is where the ticks arrive
   EXPECT_EQ(whileModal, "M");
-  EXPECT_EQ(f.game.model().txtIntroducir, "");
+  EXPECT_EQ(f.m().txtIntroducir, "");
   EXPECT_EQ(timerSets, 2);   // armed by the guess, stopped by one tick
 
   f.game.setTxtIntroducir("n");
   f.game.mnuArchivoAgregarFilmotas_Click(tickTwice);
   EXPECT_EQ(whileModal, "n");
-  EXPECT_EQ(f.game.model().txtIntroducir, "");
+  EXPECT_EQ(f.m().txtIntroducir, "");
 }
 
 }  // namespace

@@ -43,8 +43,8 @@ constexpr JudgingOptions kCaseCounts{true, false};
 
 TEST(GameRules, LettersInVerdictsOut) {
   const Game games[] = {
-      {"Mono azul", 'A', kDefaults, {"m", "x", "M", "a", "E", "z"},
-       {"hit 1", "miss (1)", "repeated", "vowel", "vowel", "hit 7"}, "M--- az--"},
+      {"Mono azul", 'A', kDefaults, {"m", "x", "M", "a", "E", "i", "O", "u", "z"},
+       {"hit 1", "miss (1)", "repeated", "vowel", "vowel", "vowel", "vowel", "vowel", "hit 7"}, "M--- az--"},
       // Case counted: "m" is a hit that uncovers nothing; "M" uncovers it and is a repeat.
       {"Mono azul", 'O', kCaseCounts, {"m", "M", "o", "A"}, {"hit", "repeated 1", "repeated", "hit"}, "Mo-o ----"},
       {"Mm", 'A', kCaseCounts, {"m", "M"}, {"hit 2", "repeated 1 won"}, "Mm"},
@@ -58,10 +58,12 @@ TEST(GameRules, LettersInVerdictsOut) {
       // first verdict wins.
       {std::string("A a\0", 4), 'A', kDefaults, {"x"}, {"miss (1) won"}, std::string("A a\0", 4)},
       {"", 'U', kDefaults, {"k"}, {"miss (1) won"}, ""},
-      // Characters no file can hold arrive empty; accented vowels are letters.
-      {"Caf\xE9", 'I', kDefaults, {"", "\xE9", "\xC9"}, {"not a letter", "hit 4", "repeated"}, "---\xE9"},
+      // Characters no file can hold arrive empty; accented vowels are letters, not the given one.
+      {"Caf\xE9", 'E', kDefaults, {"", "\xE9", "\xC9"}, {"not a letter", "hit 4", "repeated"}, "---\xE9"},
       // The given vowel counts as said in both cases; a space is judged like a letter.
       {"la casa", 'A', kVowels, {"A", " ", " ", "l"}, {"repeated", "hit", "repeated", "hit 1"}, "la -a-a"},
+      // The given vowel shows in the title's case; all else but blanks hides.
+      {"Los 3 a\xF1os: fin", 'O', kDefaults, {}, {}, "-o- - --o-- ---"},
       // After the end nothing more is judged.
       {"Ok", 'O', kDefaults, {"x", "k", "y"}, {"miss (1)", "hit 2 won", "no game"}, "Ok"},
   };

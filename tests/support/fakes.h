@@ -109,6 +109,7 @@ struct GameFixture {
     game.setTxtIntroducir(letter);
     game.tmrContador_Timer();
   }
+  const GameWindowModel& m() const { return game.model(); }
   TempFolder folder;
   ScriptedBoxes boxes;
   ScriptedRandom random;
@@ -122,7 +123,6 @@ struct GameFixture {
 // is given away.
 struct MonoAzul : GameFixture {
   explicit MonoAzul(const std::string& config = "") : GameFixture({"Mono azul", "DOS"}, config) { start('A'); }
-  const GameWindowModel& m() const { return game.model(); }
 };
 
 // The general error box for failure `number` with its text.
