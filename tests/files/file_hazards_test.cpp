@@ -92,15 +92,9 @@ const std::pair<const char*, std::function<void(const std::string&)>> kWrites[] 
 // link stays. Any other link is 70 and nothing anywhere changes.
 TEST(Links, FollowedOnlyWhenThePlayersAndToThePlayersFile) {
   const uid_t other = runsAsRoot() ? kOtherUser : ::geteuid();
-  const struct Case {
-    const char* what;
-    bool needsRoot;
-    bool actAsOther;
-    std::function<void(const Tree&)> plant;
-    const char* path;
-    int failure;
-    const char* changed;
-  } cases[] = {
+  // Each link planted, the path written, the failure and the file that changes ("" none).
+  const struct Case { const char* what; bool needsRoot, actAsOther; std::function<void(const Tree&)> plant;
+                      const char* path; int failure; const char* changed; } cases[] = {
       {"own link to own file", false, false,
        [](const Tree& t) { t.folder("sub", 0755); t.put("sub/privado", kOld); t.link("lista", "sub/privado"); },
        "lista", 0, "sub/privado"},

@@ -65,6 +65,7 @@ TEST_F(ListWindow, ShowsEveryRecordAndFiltersIgnoringCaseAndAccents) {
 
 TEST_F(ListWindow, RemoveAsksHowManyAndCountsAtOnce) {
   window.Form_Load();
+  EXPECT_EQ(window.shownEntries("", true), (Entries{0, 1}));   // known before the removal
   EXPECT_FALSE(window.remove({}));   // nothing selected: no question
   game.boxes.answer(box::kAnswerNo);
   EXPECT_FALSE(window.remove({3}));
