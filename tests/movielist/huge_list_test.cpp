@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "movielist/frm_lista_filmotas.h"
+#include "movielist/handler_guard.h"
 #include "support/fakes.h"
 
 using namespace filmotas;
@@ -37,22 +38,6 @@ class MemoryLimit {
 
  private:
   rlimit old_{};
-};
-
-// The game as the list window reaches it, with a fault in the count it is told.
-struct FaultyGame : GameLink {
-  const DataFolder& dataFolder() const override { return folder; }
-  MessageBoxPort& messageBoxes() override { return boxes; }
-  void listNowHolds(std::int16_t) override { fault(); }
-  TempFolder temp;
-  DataFolder folder{temp.path().string()};
-  ScriptedBoxes boxes;
-  std::function<void()> fault;
-};
-
-struct NoProgress : ImportProgress {
-  bool keepGoing(std::uint64_t, std::uint64_t) override { return true; }
-  void finished() override {}
 };
 
 }  // namespace
@@ -87,19 +72,15 @@ TEST(HugeList, ShowsTheRecordsTheGameCanUseAndOneEntryForTheRest) {
   EXPECT_EQ(f.folder.read("Filmotas.dat.resto"), std::string(kSparseSize % 52, '\0'));
 }
 
-// Whatever a handler meets, the player sees the general error box and the window goes on.
+// Whatever a handler meets, the player sees the general error box and the handler ends
+// with nothing done.
 TEST(HandlerGuard, TellsEveryExceptionInTheGeneralErrorBox) {
   const struct { std::function<void()> fault; const char* text; } cases[] = {
       {[] { throw std::bad_alloc(); }, "Error 7:\r\n\r\nMemoria insuficiente"},
       {[] { throw std::logic_error("?"); }, "Error 51:\r\n\r\nError interno"}};
   for (const auto& c : cases) {
-    FaultyGame game;
-    game.fault = c.fault;
-    game.temp.write("nuevas.txt", "Ran\n");
-    FrmListaFilmotas window(game, game.boxes);
-    window.Form_Load();
-    NoProgress progress;
-    EXPECT_FALSE(window.importFile(game.temp.file("nuevas.txt"), progress));
-    EXPECT_EQ(game.boxes.shown, Boxes(2, ShownBox{c.text, "Error", 16}));
+    ScriptedBoxes boxes;
+    EXPECT_FALSE(runHandler(boxes, [&] { c.fault(); return true; }));
+    EXPECT_EQ(boxes.shown, Boxes{(ShownBox{c.text, "Error", 16})});
   }
 }

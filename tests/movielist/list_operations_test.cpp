@@ -1,9 +1,12 @@
 // The list window's operations on the movie list, checked byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
+#include "movielist/frm_agregar.h"
 #include "movielist/frm_lista_filmotas.h"
 #include "settings/about.h"
 #include "support/fakes.h"
@@ -17,9 +20,10 @@ namespace {
 // A kept record keeps its padding, whatever it holds.
 const std::string kPadded = std::string("\x06\x00", 2) + "Volver" + std::string(44, '\x7F');
 const std::string kDamaged = std::string("\x2C\x01", 2) + std::string(50, 'x');   // length 300
-const std::string kPartial(26, '\xEE');
+const std::string kPartial(1, '\xEE');
+const std::string kTail = "\xB2\x27\x0A\xEF";   // the bytes after a list's last whole record
 
-// Amélie, AMELIE, Volver (odd padding), a damaged record, "amelie 2", a partial record.
+// Amélie, AMELIE, Volver (odd padding), a damaged record, "amelie 2", a one-byte partial record.
 std::string mixedList() {
   return movieList({"Amélie", "AMELIE"}) + kPadded + kDamaged + movieList({"amelie 2"}) + kPartial;
 }
@@ -45,10 +49,12 @@ struct ListWindow : ::testing::Test {
 TEST_F(ListWindow, ShowsEveryRecordAndFiltersIgnoringCaseAndAccents) {
   window.Form_Load();
   const std::string captions[] = {"Amélie", "AMELIE", "Volver", "[Registro dañado: longitud 300]",
-                                  "amelie 2", "[Registro incompleto: 26 bytes]"};
+                                  "amelie 2", "[Registro incompleto: 1 byte]"};
   ASSERT_EQ(window.list().size(), 6);
   for (std::int32_t i = 0; i < 6; ++i) EXPECT_EQ(window.list().caption(i), captions[i]) << i;
   EXPECT_EQ(game.game.titleCount(), 5);   // whole records only
+  EXPECT_EQ(window.countCaption(6), "6 registros");
+  EXPECT_EQ(window.countCaption(1), "1 de 6 registros");
 
   const struct { const char* typed; bool onlyDuplicates; Entries shown; } cases[] = {
       {"", false, {0, 1, 2, 3, 4, 5}}, {"amelie", false, {0, 1, 4}}, {"ÉLIE 2", false, {4}},
@@ -57,22 +63,9 @@ TEST_F(ListWindow, ShowsEveryRecordAndFiltersIgnoringCaseAndAccents) {
   for (const auto& c : cases) EXPECT_EQ(window.shownEntries(c.typed, c.onlyDuplicates), c.shown) << c.typed;
 }
 
-// "1 registro", "1 byte": every count agrees with its number.
-TEST_F(ListWindow, CountsReadRightInTheSingular) {
-  const struct { std::string list; std::size_t shown; const char* count; const char* last; } cases[] = {
-      {movieList({"UNO"}), 1, "1 registro", "UNO"},
-      {movieList({"UNO"}) + "x", 2, "2 registros", "[Registro incompleto: 1 byte]"},
-      {movieList({"UNO"}) + "x", 1, "1 de 2 registros", "[Registro incompleto: 1 byte]"}};
-  for (const auto& c : cases) {
-    game.folder.write("Filmotas.dat", c.list);
-    window.Form_Load();
-    EXPECT_EQ(window.countCaption(c.shown), c.count);
-    EXPECT_EQ(window.list().caption(window.list().size() - 1), c.last);
-  }
-}
-
 TEST_F(ListWindow, RemoveAsksHowManyAndCountsAtOnce) {
   window.Form_Load();
+  EXPECT_EQ(window.shownEntries("", true), (Entries{0, 1}));   // known before the removal
   EXPECT_FALSE(window.remove({}));   // nothing selected: no question
   game.boxes.answer(box::kAnswerNo);
   EXPECT_FALSE(window.remove({3}));
@@ -188,4 +181,48 @@ TEST_F(ListWindow, ExportGivesBackTheListWhenImportedIntoAnEmptyOne) {
   ScriptedProgress progress;
   window.importFile(game.folder.file("lista.txt"), progress);
   EXPECT_EQ(list(), odd);
+}
+
+// The bytes after the list's last whole record are saved beside it before any write
+// replaces them, and only then.
+TEST_F(ListWindow, RestIsSavedBeforeAWriteReplacesItAndOnlyThen) {
+  const std::string text = "Esto es una nota que alguien guardó con ese nombre";   // no whole record
+  const std::function<void()> addDialog = [this] { FrmAgregar(game.game).cmdAceptar_Click("Ran"); };
+  const std::function<void()> import = [this] {
+    game.folder.write("nuevas.txt", "Ran\n");
+    ScriptedProgress progress;
+    window.importFile(game.folder.file("nuevas.txt"), progress);
+  };
+  const struct { std::string list; std::function<void()> write; std::string after, saved; } cases[] = {
+      {text, addDialog, movieList({"Ran"}), text},
+      {movieList({"UNO"}) + kTail, import, movieList({"UNO", "Ran"}), kTail},
+      {movieList({"UNO"}) + kTail, [this] { window.remove({1}); }, movieList({"UNO"}), kTail},
+      {movieList({"UNO"}) + kTail, [this] { window.correct(1, "Ran"); }, movieList({"UNO", "Ran"}), kTail},
+      {movieList({"UNO", "DOS"}) + kTail, [this] { window.remove({0}); }, movieList({"DOS"}) + kTail, ""},
+      {movieList({"UNO"}), addDialog, movieList({"UNO", "Ran"}), ""}};
+  for (const auto& c : cases) {
+    std::filesystem::remove(game.folder.file("Filmotas.dat.resto"));
+    game.folder.write("Filmotas.dat", c.list);
+    window.Form_Load();
+    c.write();
+    EXPECT_EQ(list(), c.after);
+    EXPECT_EQ(game.folder.exists("Filmotas.dat.resto"), !c.saved.empty());
+    EXPECT_EQ(game.folder.read("Filmotas.dat.resto"), c.saved);
+  }
+  EXPECT_TRUE(std::none_of(game.boxes.shown.begin(), game.boxes.shown.end(), [](auto& b) { return b.code == 16; }));
+}
+
+// A folder that takes no new file cannot keep the rest, so the list is not written; a
+// list without a rest is appended to in place as before.
+TEST_F(ListWindow, RestThatCannotBeSavedStopsTheWrite) {
+  for (const std::string& before : {movieList({"UNO"}) + kTail, movieList({"UNO"})}) {
+    game.folder.write("Filmotas.dat", before);
+    std::filesystem::permissions(game.folder.file("Filmotas.dat"), std::filesystem::perms(0666));
+    game.boxes.shown.clear();
+    const Unwritable folder(game.folder.path());
+    const bool appended = FrmAgregar(game.game).cmdAceptar_Click("Ran");
+    EXPECT_EQ(appended, before.size() % 52 == 0);
+    EXPECT_EQ(list(), appended ? movieList({"UNO", "Ran"}) : before);
+    EXPECT_EQ(game.boxes.shown, appended ? Boxes{} : Boxes{errorBox(70, "Permiso denegado")});
+  }
 }

@@ -4,7 +4,9 @@
 #include <optional>
 #include <tuple>
 
+#include "settings/settings_file.h"
 #include "support/fakes.h"
+#include "support/file_faults.h"
 
 namespace filmotas {
 namespace {
@@ -89,6 +91,23 @@ TEST(Closing, SettingsThatCannotBeWrittenAreReportedAndTheOldFileStays) {
     EXPECT_EQ(f.folder.read("Config.dat"), c.after);
     // Beside it only the list and the scratch file: no new file left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.folder.path()), {}), 3);
+  }
+}
+
+// Where the folder takes no new file, the twelve bytes are written in place in one write:
+// a disk that fails at any byte of it leaves the old file, never a mix.
+TEST(Closing, SettingsWrittenInPlaceWholeOrNotAtAll) {
+  const std::string old = settingsFile("5", "1", "0") + "tail";
+  for (std::size_t room = 0; room <= 12; ++room) {
+    SCOPED_TRACE("room for " + std::to_string(room));
+    const TempFolder folder;
+    folder.write("Config.dat", old);
+    std::filesystem::permissions(folder.file("Config.dat"), perms::all);   // the folder's refusal alone
+    ScriptedDisk disk(room);
+    const Unwritable refusesNewFiles(folder.path());
+    EXPECT_EQ(failureOf([&] { writeSettings(folder.file("Config.dat"), Settings{7, 0, 1}, disk.write()); }),
+              room == 12 ? 0 : failure::kDiskFull);
+    EXPECT_EQ(folder.read("Config.dat"), room == 12 ? settingsFile("7", "0", "1") + "tail" : old);
   }
 }
 

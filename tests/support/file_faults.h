@@ -30,7 +30,6 @@ struct ScriptedDisk {
   explicit ScriptedDisk(std::size_t bytes = SIZE_MAX) : room(bytes) {}
   WriteCall write() {
     return [this](int fd, const char* bytes, std::size_t count) -> ssize_t {
-      ++calls;
       if (whileWriting) whileWriting();
       if (room == 0) {
         errno = ENOSPC;
@@ -42,7 +41,6 @@ struct ScriptedDisk {
     };
   }
   std::size_t room;
-  int calls = 0;
   std::function<void()> whileWriting;   // runs inside every write, as another program would
 };
 
