@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "movielist/frm_lista_filmotas.h"
-#include "movielist/handler_guard.h"
+#include "engine/handler_guard.h"
 #include "support/fakes.h"
 
 using namespace filmotas;
