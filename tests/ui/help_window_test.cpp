@@ -1,6 +1,6 @@
 // The help window under a dark scheme: its compact and full heights, the rows of each
-// topic, its text dark on white, and which widgets report the pointer's real movements to
-// the bullets.
+// topic, the chosen topic checked to a screen reader (to which the help is a window), its
+// text dark on white, and which widgets report the pointer's real movements to the bullets.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -36,12 +36,15 @@ class HelpWindowTest : public QObject {
   // Outer heights 2000 and 5775 twips, less 375 of caption bar and borders.
   void topicsGrowTheWindowAndShowTheirRows() {
     window->open();
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
     QCOMPARE(window->size(), sizeOf(7095, 2000 - 375));
     QVERIFY(c().fraMarco->isHidden());
+    QCOMPARE(topicStates(), QString("---"));
     const int rows[] = {3, 8, 3}, firstEntry[] = {1, 10, 20};
     for (std::size_t topic = 0; topic < 3; ++topic) {
       c().cmdTema[topic]->click();
       QCOMPARE(window->size(), sizeOf(7095, 5775 - 375));
+      QCOMPARE(topicStates(), QString("---").replace(qsizetype(topic), 1, 'x'));
       for (std::size_t row = 0; row < 8; ++row) {
         const QList<bool> shown{c().cmdMarcoTema[row]->isVisible(), c().shpMarcoTema[row]->isVisible(),
                                 c().lblMarcoTema[row]->isVisible()};
@@ -81,6 +84,15 @@ class HelpWindowTest : public QObject {
     QTest::mouseMove(window->windowHandle(), widget->mapTo(window.get(), local));
   }
   const HelpWindowControls& c() const { return window->controls(); }
+  // Each topic as a screen reader finds it: "x" checked, "-" not, "?" not even checkable.
+  QString topicStates() const {
+    QString states;
+    for (QPushButton* topic : c().cmdTema) {
+      const QAccessible::State state = QAccessible::queryAccessibleInterface(topic)->state();
+      states += !state.checkable ? '?' : state.checked ? 'x' : '-';
+    }
+    return states;
+  }
   QColor rowBullet(int n) const { return c().shpMarcoTema[std::size_t(n - 1)]->fillColor(); }
   QColor topicBullet(int n) const { return c().shpTema[std::size_t(n - 1)]->fillColor(); }
 
