@@ -1,18 +1,22 @@
-# What assistive technology sees of a program under test: a private D-Bus session with the
-# accessibility bus (AT-SPI) on it, the environment that makes a Qt program speak there,
-# and a listener that keeps the events a screen reader would hear. Nothing here knows the
-# program: find its objects by role, name or description.
+# What assistive technology hears of a program under test: a private D-Bus session with the
+# accessibility bus (AT-SPI) on it, the environment that makes a Qt program speak there, and
+# the events a screen reader would hear. Nothing here knows the program.
+import collections
 import os
 import signal
 import subprocess
 
 from harness import wait_for
 
+# One event as a screen reader received it, with its object as it was then.
+Heard = collections.namedtuple("Heard", "type detail1 role name description focused")
+
 
 class Bus:
-    """The session bus and the accessibility bus, for this process and the programs it starts."""
+    """The session bus and the accessibility bus, for this process and the programs it starts;
+    it keeps every event of the given types (as "object:state-changed:showing") from its start."""
 
-    def __init__(self):
+    def __init__(self, *event_types):
         self.session = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         address = self.session.stdout.readline().strip()
@@ -25,8 +29,15 @@ class Bus:
         import pyatspi
         self.registry = pyatspi.Registry
         wait_for("the accessibility registry", lambda: self.registry.getDesktop(0) is not None)
+        self.events = []
+        self.registry.registerEventListener(lambda e: self.events.append(Heard(
+            e.type, e.detail1, e.source.getRoleName(), e.source.name, e.source.description,
+            e.source.getState().contains(pyatspi.STATE_FOCUSED))), *event_types)
 
-    def stop(self):
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
         for process, group in ((self.launcher, True), (self.session, False)):
             try:
                 os.killpg(process.pid, signal.SIGTERM) if group else process.terminate()
@@ -37,64 +48,16 @@ class Bus:
 
     def application(self, name):
         """The running application of that name, once it has joined the bus."""
-        def probe():
-            desktop = self.registry.getDesktop(0)
-            return next((app for app in desktop if app is not None and app.name == name), None)
-        return wait_for(f"application {name!r} on the accessibility bus", probe)
-
-
-class Heard:
-    """One event as a screen reader received it, with its object as it was then."""
-
-    def __init__(self, event):
-        source = event.source
-        self.type = event.type
-        self.detail1 = event.detail1
-        self.role = source.getRoleName()
-        self.name = source.name
-        self.description = source.description
-        self.focused = source.getState().contains(_pyatspi().STATE_FOCUSED)
-
-    def __repr__(self):
-        return f"<{self.type} {self.detail1} {self.role} {self.name!r} {self.description!r}>"
-
-
-class Listener:
-    """Keeps every event of the given types (as "object:state-changed:showing") from now on."""
-
-    def __init__(self, bus, *event_types):
-        self.events = []
-        self.registry = bus.registry
-        self.registry.registerEventListener(self._heard, *event_types)
-
-    def _heard(self, event):
-        self.events.append(Heard(event))
-
-    def pump(self):
-        from gi.repository import GLib
-        context = GLib.MainContext.default()
-        while context.pending():
-            context.iteration(False)
+        return wait_for(f"application {name!r} on the accessibility bus", lambda: next(
+            (app for app in self.registry.getDesktop(0) if app is not None and app.name == name), None))
 
     def wait(self, what, probe):
         """Receives events until probe(events) gives a true value, which it returns."""
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+
         def pumped():
-            self.pump()
+            while context.pending():
+                context.iteration(False)
             return probe(self.events)
         return wait_for(what, pumped)
-
-
-def find(root, predicate):
-    """The first object under root (root included) for which predicate holds."""
-    return _pyatspi().findDescendant(root, predicate) if not predicate(root) else root
-
-
-def find_all(root, predicate):
-    """Every object under root (root left out) for which predicate holds."""
-    return _pyatspi().findAllDescendants(root, predicate)
-
-
-def _pyatspi():
-    import pyatspi
-    return pyatspi
-
