@@ -18,7 +18,7 @@ def stacked_above(session, upper, lower):
     return ids.index(upper) > ids.index(lower)
 
 
-def test_files_are_made_beside_the_program_and_a_second_copy_brings_it_forward():
+def test_files_made_beside_the_program_and_later_copies_bring_it_forward_unless_stopped():
     with h.Session(h.BINARY) as session:
         first = session.start()
         first.answer_box("No hay filmotas")   # no list yet: told, then the game goes on
@@ -36,6 +36,14 @@ def test_files_are_made_beside_the_program_and_a_second_copy_brings_it_forward()
         assert "filmotas: Filmotas ya se está ejecutando.\n" in second.process.stderr.read()
         assert folder_state(session) == before, "the second copy changed the program folder"
         assert stacked_above(session, window, covering), "the running game was not raised"
+        first.process.send_signal(signal.SIGSTOP)
+        try:
+            third = session.start()
+            third.answer_box("Filmotas", wait=2)   # the request gives up within a second
+            assert third.wait_exit() == 0, "exit code of a copy after a stopped one"
+        finally:
+            first.process.send_signal(signal.SIGCONT)
+        assert "filmotas: la copia que ya se está ejecutando no responde.\n" in third.process.stderr.read()
 
 
 def test_read_only_folder_is_one_box_naming_it_then_the_end():
@@ -49,20 +57,6 @@ def test_read_only_folder_is_one_box_naming_it_then_the_end():
         assert f"filmotas: No se puede escribir en la carpeta de datos «{session.folder}».\n" in program.process.stderr.read()
         assert folder_state(session) == before, "the read-only folder changed"
         os.chmod(session.folder, 0o755)
-
-
-def test_a_stopped_copy_holds_up_no_later_one():
-    with h.Session(h.BINARY, {"Filmotas.dat": h.movie_list(["Volver"])}) as session:
-        first = session.start()
-        first.wait_window("Filmotas")
-        first.process.send_signal(signal.SIGSTOP)
-        try:
-            second = session.start()
-            second.answer_box("Filmotas", wait=2)   # the request gives up within a second
-            assert second.wait_exit() == 0, "exit code of the second copy"
-        finally:
-            first.process.send_signal(signal.SIGCONT)
-        assert "filmotas: la copia que ya se está ejecutando no responde.\n" in second.process.stderr.read()
 
 
 def test_a_help_window_left_open_lets_a_new_start_play():
