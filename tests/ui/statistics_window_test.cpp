@@ -51,7 +51,6 @@ class StatisticsWindowTest : public QObject {
 
  private slots:
   void openedFromTheGameMenu() {
-    QApplication::setQuitOnLastWindowClosed(false);
     testing::TempFolder folder;
     folder.write("Filmotas.dat", testing::movieList({"Ran"}));
     folder.write(kHistoryFile, std::string(kHistoryHeader) +
