@@ -40,6 +40,32 @@ def settings(wait_seconds, vowels, ignore_case):
     return b"".join(record(str(value), 4) for value in (wait_seconds, vowels, ignore_case))
 
 
+# A private Xvfb on the first free display, which the server itself picks and reports.
+class XServer:
+
+    def __init__(self):
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.name = ":" + self.process.stdout.readline().strip()   # empty when it failed to start
+        self.x = display.Display(self.name)
+        self.env = {k: v for k, v in os.environ.items()
+                    if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")} | {"DISPLAY": self.name}
+
+    def stop(self):
+        self.x.close()
+        end_process(self.process)
+
+    # Whether window `wid` carries the X property `name` (an icon: "_NET_WM_ICON").
+    def has_property(self, wid, name):
+        window = self.x.create_resource_object("window", wid)
+        return window.get_full_property(self.x.intern_atom(name), X.AnyPropertyType) is not None
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True,
+                              timeout=WAIT).stdout
+
+
 def end_process(process):
     process.terminate()   # nothing to do when it has ended already
     try:
@@ -53,8 +79,8 @@ def end_process(process):
 class Program:
 
     def __init__(self, session, user=None, argv=None, env=None):
-        self.session = session
-        environment = dict(session.env, XDG_RUNTIME_DIR=session.runtime_dir)
+        self.server = session.server
+        environment = dict(self.server.env, XDG_RUNTIME_DIR=session.runtime_dir)
         if user is not None:   # an ordinary user, in its own group only: no runtime folder, no home
             environment.update(XDG_RUNTIME_DIR="", HOME="/nonexistent")
         environment.update(env or {})
@@ -65,7 +91,7 @@ class Program:
 
     # The shown windows of this program whose title matches the regular expression.
     def shown(self, pattern):
-        found = self.session.xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid,
+        found = self.server.xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid,
                                     "--name", pattern)
         return [int(w) for w in found.split()]
 
@@ -81,8 +107,8 @@ class Program:
         wait_for(f"{what} to close", lambda: wid not in self.shown(""))
 
     def keys(self, wid, *names):
-        self.session.xdotool("windowfocus", "--sync", wid)
-        self.session.xdotool("key", "--delay", "40", *names)
+        self.server.xdotool("windowfocus", "--sync", wid)
+        self.server.xdotool("key", "--delay", "40", *names)
 
     # Key by key; a character other than a-z, A-Z and 0-9 by its Unicode keysym, which xdotool
     # binds to a spare key (so a capital outside ASCII comes out in lower case).
@@ -97,7 +123,7 @@ class Program:
 
     # What a window's close box does: asks the window to close (WM_DELETE_WINDOW).
     def close_box(self, wid):
-        x = self.session.x
+        x = self.server.x
         window = x.create_resource_object("window", wid)
         window.send_event(protocol.event.ClientMessage(
             window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
@@ -108,8 +134,7 @@ class Program:
         return self.process.wait(timeout=WAIT)
 
 
-# A program folder with the binary and the given files, and its own X server: a private Xvfb
-# on the first free display, which the server itself picks and reports.
+# A program folder with the binary and the given files, and its own X server.
 class Session:
 
     def __init__(self, binary, files=None):
@@ -125,30 +150,14 @@ class Session:
         self.programs = []
 
     def __enter__(self):
-        self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        name = ":" + self.server.stdout.readline().strip()   # empty when it failed to start
-        self.x = display.Display(name)
-        self.env = {k: v for k, v in os.environ.items()
-                    if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XAUTHORITY")} | {"DISPLAY": name}
+        self.server = XServer()
         return self
 
     def __exit__(self, *exc):
         for program in self.programs:
             end_process(program.process)
-        self.x.close()
-        end_process(self.server)
+        self.server.stop()
         shutil.rmtree(self.root, ignore_errors=True)
-
-    # Whether window `wid` carries the X property `name` (an icon: "_NET_WM_ICON").
-    def has_property(self, wid, name):
-        window = self.x.create_resource_object("window", wid)
-        return window.get_full_property(self.x.intern_atom(name), X.AnyPropertyType) is not None
-
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True,
-                              timeout=WAIT).stdout
 
     # Starts the copied binary, or the command argv, with env added to the environment.
     def start(self, user=None, argv=None, env=None):

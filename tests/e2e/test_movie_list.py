@@ -24,7 +24,7 @@ def test_remove_correct_and_import_rewrite_the_list():
         program.keys(window, "alt+i")
         chooser = program.wait_window("Importar filmotas")
         program.keys(chooser, "ctrl+a")               # the file name box holds the focus
-        session.xdotool("type", "--delay", "10", session.path("nuevas.txt"))
+        session.server.xdotool("type", "--delay", "10", session.path("nuevas.txt"))
         program.keys(chooser, "Return")
         # The program took every earlier key in turn: the report closes the removal, the
         # correction and the import. Its counts are the core tests' business.

@@ -12,9 +12,9 @@ def folder_state(session):
             for name in os.listdir(session.folder)}
 
 
-def stacked_above(session, upper, lower):
+def stacked_above(server, upper, lower):
     """Whether window `upper` lies above `lower`: the root lists its children bottom first."""
-    ids = [child.id for child in session.x.screen().root.query_tree().children]
+    ids = [child.id for child in server.x.screen().root.query_tree().children]
     return ids.index(upper) > ids.index(lower)
 
 
@@ -27,15 +27,15 @@ def test_files_made_beside_the_program_and_later_copies_bring_it_forward_unless_
         other = session.start(argv=[session.path("filmotas"), "--data-dir", os.path.join(session.root, "otra")])
         other.answer_box("No hay filmotas")
         covering = other.wait_window("Filmotas")
-        session.xdotool("windowraise", str(covering))
-        assert stacked_above(session, covering, window), "the other game on top to begin with"
+        session.server.xdotool("windowraise", str(covering))
+        assert stacked_above(session.server, covering, window), "the other game on top to begin with"
         before = folder_state(session)
         second = session.start()
         second.answer_box("Filmotas")
         assert second.wait_exit() == 0, "exit code of the second copy"
         assert "filmotas: Filmotas ya se está ejecutando.\n" in second.process.stderr.read()
         assert folder_state(session) == before, "the second copy changed the program folder"
-        assert stacked_above(session, window, covering), "the running game was not raised"
+        assert stacked_above(session.server, window, covering), "the running game was not raised"
         first.process.send_signal(signal.SIGSTOP)
         try:
             third = session.start()
@@ -65,7 +65,7 @@ def test_a_help_window_left_open_lets_a_new_start_play():
         game = first.wait_window("Filmotas")
         first.keys(game, "alt+y", "a")   # "Ayuda" > "Ayuda"
         helping = first.wait_window("Ayuda")
-        assert session.has_property(helping, "_NET_WM_ICON"), "the game's icon on the help window"
+        assert session.server.has_property(helping, "_NET_WM_ICON"), "the game's icon on the help window"
         first.close_box(game)
         first.wait_gone(game, "the game window")
         second = session.start()
