@@ -2,6 +2,7 @@
 # miss and the board asked for twice with Ctrl+L. Each sentence comes as a new description
 # of the focused letter box and as the notification shown with it; the board's group is named
 # after the board. "Mr. Smyth" holds no vowel, so the vowel given away changes nothing.
+import contextlib
 import os
 import signal
 import subprocess
@@ -34,13 +35,10 @@ class Bus:
         return self
 
     def __exit__(self, *exc):
-        for process, group in ((self.launcher, True), (self.session, False)):
-            try:
-                os.killpg(process.pid, signal.SIGTERM) if group else process.terminate()
-                process.wait(timeout=2)
-            except (ProcessLookupError, subprocess.TimeoutExpired):
-                process.kill()
-                process.wait()
+        with contextlib.suppress(ProcessLookupError):   # the launcher's group: the bus and the registry
+            os.killpg(self.launcher.pid, signal.SIGTERM)
+        for process in (self.launcher, self.session):
+            h.end_process(process)
 
     # Each event with its object as it was then.
     def hear(self, event):
