@@ -130,12 +130,8 @@ class Program:
             data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
         x.flush()
 
-    def signal(self, number):
-        self.process.send_signal(number)
-
     def wait_exit(self):
-        wait_for("the program to end", lambda: self.process.poll() is not None)
-        return self.process.returncode
+        return self.process.wait(timeout=WAIT)
 
 
 # A program folder with the binary and the given files, and its own X server.

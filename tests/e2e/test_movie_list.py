@@ -12,16 +12,12 @@ def test_remove_correct_and_import_rewrite_the_list():
         temp = session.read("Temp.dat")
         program.keys(game, "alt+a", "l")   # an open menu takes the item's key
         window = program.wait_window("Lista de filmotas")
-        program.keys(window, "alt+b")                 # the filter box
-        program.type_text(window, "VOLV")
-        program.keys(window, "alt+t", "Delete")       # the list, its one row shown
+        # The filter box, then the list with its one row shown; then the title's own editor.
+        program.keys(window, "alt+b", *"VOLV", "alt+t", "Delete")
         program.answer_box("Quitar filmotas")
-        program.keys(window, "alt+b", "ctrl+a")
-        program.type_text(window, "ran")
-        program.keys(window, "alt+t", "F2", "ctrl+a")  # the title's own editor
+        program.keys(window, "alt+b", "ctrl+a", *"ran", "alt+t", "F2", "ctrl+a")
         program.type_text(window, "Ran de Kurosawa")
-        program.keys(window, "Return")
-        program.keys(window, "alt+i")
+        program.keys(window, "Return", "alt+i")
         chooser = program.wait_window("Importar filmotas")
         program.keys(chooser, "ctrl+a")               # the file name box holds the focus
         session.server.xdotool("type", "--delay", "10", session.path("nuevas.txt"))

@@ -24,7 +24,7 @@ def test_sigterm_writes_the_changed_options_and_changes_nothing_else():
         program.keys(game, "alt+o", "m", "shift+Tab", "shift+Tab", "space", "Tab", "Tab", vowel)
         h.wait_for("the vowel", lambda: len((folder / "Temp.dat").read_bytes()) == len(letters) + 3)
         before = {name: (folder / name).read_bytes() for name in ("Filmotas.dat", "Temp.dat")}
-        program.signal(signal.SIGTERM)
+        program.process.send_signal(signal.SIGTERM)
         assert program.wait_exit() == 0, "exit code after SIGTERM"
         assert (folder / "Config.dat").read_bytes() == h.settings(1, 1, 1), "Config.dat holds the changed option"
         assert {name: (folder / name).read_bytes() for name in before} == before, "the list and the game's letters"

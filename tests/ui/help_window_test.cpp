@@ -1,6 +1,6 @@
 // The help window under a dark scheme: its compact and full heights, the rows of each
-// topic, its text dark on white, and which widgets report the pointer's real movements to
-// the bullets.
+// topic, the chosen topic checked to a screen reader (to which the help is a window), its
+// text dark on white, and which widgets report the pointer's real movements to the bullets.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -11,12 +11,6 @@
 
 using namespace filmotas;
 using namespace filmotas::ui;
-
-namespace {
-const QColor kNavy(Qt::darkBlue);   // a bullet at rest
-const QColor kBlue(Qt::blue);       // a bullet under the pointer
-
-}  // namespace
 
 class HelpWindowTest : public QObject {
   Q_OBJECT
@@ -31,17 +25,20 @@ class HelpWindowTest : public QObject {
     for (int n = 1; n <= 22; ++n) file += "Entrada " + std::to_string(n) + "\r\n";
     folder.write("Ayuda.dat", file);
     window = std::make_unique<HelpWindow>(DataFolder(folder.path()), boxes);
+    window->open();
   }
 
   // Outer heights 2000 and 5775 twips, less 375 of caption bar and borders.
   void topicsGrowTheWindowAndShowTheirRows() {
-    window->open();
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
     QCOMPARE(window->size(), sizeOf(7095, 2000 - 375));
     QVERIFY(c().fraMarco->isHidden());
+    QCOMPARE(topicStates(), QString("---"));
     const int rows[] = {3, 8, 3}, firstEntry[] = {1, 10, 20};
     for (std::size_t topic = 0; topic < 3; ++topic) {
       c().cmdTema[topic]->click();
       QCOMPARE(window->size(), sizeOf(7095, 5775 - 375));
+      QCOMPARE(topicStates(), QString("---").replace(qsizetype(topic), 1, 'x'));
       for (std::size_t row = 0; row < 8; ++row) {
         const QList<bool> shown{c().cmdMarcoTema[row]->isVisible(), c().shpMarcoTema[row]->isVisible(),
                                 c().lblMarcoTema[row]->isVisible()};
@@ -56,22 +53,23 @@ class HelpWindowTest : public QObject {
   }
 
   // Buttons and the frame report the pointer; labels and the white box keep it to
-  // themselves; a bullet lets it through to the surface it lies on.
+  // themselves; a bullet lets it through to the surface it lies on. A bullet under the
+  // pointer is blue, at rest navy.
   void bulletsFollowThePointer() {
-    window->open();
+    const QColor blue(Qt::blue), navy(Qt::darkBlue);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     c().cmdTema[1]->click();
     pointAt(c().cmdMarcoTema[1]);
     QCOMPARE(c().lblAyuda->text(), QString("Archivo -> Agregar filmotas"));
     pointAt(c().cmdTema[0]);
-    QVERIFY(topicBullet(1) == kBlue && rowBullet(2) == kBlue);
+    QVERIFY(topicBullet(1) == blue && rowBullet(2) == blue);
     pointAt(c().lblMarcoTema[1]);
     pointAt(c().Picture1, QPoint(3, 3));
-    QCOMPARE(rowBullet(2), kBlue);
+    QCOMPARE(rowBullet(2), blue);
     pointAt(c().fraMarco, QPoint(4, c().fraMarco->height() - 4));
-    QVERIFY(rowBullet(2) == kNavy && topicBullet(1) == kBlue);
+    QVERIFY(rowBullet(2) == navy && topicBullet(1) == blue);
     pointAt(c().shpTema[1]);
-    QCOMPARE(topicBullet(1), kNavy);
+    QCOMPARE(topicBullet(1), navy);
   }
 
  private:
@@ -81,6 +79,15 @@ class HelpWindowTest : public QObject {
     QTest::mouseMove(window->windowHandle(), widget->mapTo(window.get(), local));
   }
   const HelpWindowControls& c() const { return window->controls(); }
+  // Each topic as a screen reader finds it: "x" checked, "-" not, "?" not even checkable.
+  QString topicStates() const {
+    QString states;
+    for (QPushButton* topic : c().cmdTema) {
+      const QAccessible::State state = QAccessible::queryAccessibleInterface(topic)->state();
+      states += !state.checkable ? '?' : state.checked ? 'x' : '-';
+    }
+    return states;
+  }
   QColor rowBullet(int n) const { return c().shpMarcoTema[std::size_t(n - 1)]->fillColor(); }
   QColor topicBullet(int n) const { return c().shpTema[std::size_t(n - 1)]->fillColor(); }
 

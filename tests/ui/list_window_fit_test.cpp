@@ -10,7 +10,6 @@
 
 using namespace filmotas;
 using namespace filmotas::ui;
-using namespace filmotas::testing;
 
 namespace {
 
@@ -24,11 +23,11 @@ void whileOpen(QDialog& window, const std::function<void()>& check) {
 
 // The window's frame and every button lie on the screen's available area.
 void verifyOnScreen(QWidget& window) {
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
   const QRect area = window.screen()->availableGeometry();
   QVERIFY2(area.contains(window.frameGeometry()), qPrintable(QDebug::toString(window.frameGeometry())));
-  for (const QPushButton* b : window.findChildren<QPushButton*>()) {
+  for (const QPushButton* b : window.findChildren<QPushButton*>())
     QVERIFY2(area.contains(QRect(b->mapToGlobal(QPoint()), b->size())), qPrintable(b->objectName()));
-  }
 }
 
 }  // namespace
@@ -37,48 +36,34 @@ class ListWindowFitTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void theScreenIsSmall() {
-    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(640, 400));
-  }
-
   // 12000 titles: record numbers of one to five digits show as the player filters.
-  void listWindowOpensOnScreenAndKeepsItsSize() {
+  void windowsOpenOnTheScreenAndTheListKeepsItsSize() {
+    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(640, 400));
     std::vector<std::string> titles;
     for (int n = 1; n <= 12000; ++n) titles.push_back("Película " + std::to_string(n));
-    GameFixture game(titles);
+    testing::GameFixture game(titles);
     QWidget owner;
     owner.show();
+    AddMovieDialog dialog(game.game, &owner);
+    whileOpen(dialog, [&dialog] { verifyOnScreen(dialog); });
+    dialog.run();
     MovieListWindow window(game.game, &owner);
     whileOpen(window, [&window] {
-      QVERIFY(QTest::qWaitForWindowExposed(&window));
       verifyOnScreen(window);
       const QSize opened = window.size();
-      auto* filter = window.findChild<QLineEdit*>("txtBuscar");
       for (const char* typed : {"Película 9", "Película 11", "Película 7", "", "Película 1"}) {
-        filter->setText(QString::fromUtf8(typed));
+        window.findChild<QLineEdit*>("txtBuscar")->setText(QString::fromUtf8(typed));
         QApplication::processEvents();
         QCOMPARE(window.size(), opened);
       }
     });
     window.run();
   }
-
-  void addDialogOpensOnScreen() {
-    GameFixture game({"UNO"});
-    QWidget owner;
-    owner.show();
-    AddMovieDialog dialog(game.game, &owner);
-    whileOpen(dialog, [&dialog] {
-      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-      verifyOnScreen(dialog);
-    });
-    dialog.run();
-  }
 };
 
 // The offscreen platform takes its screens from a file; the scale from the environment.
 int main(int argc, char** argv) {
-  const TempFolder folder;
+  const testing::TempFolder folder;
   folder.write("screens.json", R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280,)"
                                R"( "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QByteArray::fromStdString(folder.file("screens.json")));
